@@ -1,0 +1,20 @@
+# vignetta_generate_qrc(OUT_FILE BASE_DIR PREFIX FILES...)
+# Writes a Qt resource file that lists FILES (absolute paths under BASE_DIR) under
+# their path relative to BASE_DIR, so the resource tree mirrors the source tree.
+# The file is rewritten only when its text changes, to avoid needless rebuilds.
+function(vignetta_generate_qrc out_file base_dir prefix)
+    set(text "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"${prefix}\">\n")
+    foreach(f IN LISTS ARGN)
+        file(RELATIVE_PATH rel "${base_dir}" "${f}")
+        string(APPEND text "    <file alias=\"${rel}\">${f}</file>\n")
+    endforeach()
+    string(APPEND text "</qresource>\n</RCC>\n")
+    if(EXISTS "${out_file}")
+        file(READ "${out_file}" old)
+    else()
+        set(old "")
+    endif()
+    if(NOT old STREQUAL text)
+        file(WRITE "${out_file}" "${text}")
+    endif()
+endfunction()
