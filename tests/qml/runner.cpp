@@ -1,0 +1,16 @@
+#include "qml_registration.h"
+
+#include <QtQuickTest>
+
+// Registers the program's native QML types before any test document is loaded, so the
+// tests see the same modules as the editor.
+class Setup : public QObject
+{
+    Q_OBJECT
+public slots:
+    void applicationAvailable() { vignetta::registerQmlTypes(); }
+};
+
+QUICK_TEST_MAIN_WITH_SETUP(vignetta_qml_tests, Setup)
+
+#include "runner.moc"
