@@ -82,6 +82,6 @@ ACTORS = [
     ("Tobias", "People1", 3),
 ]
 
-GAME_TITLE = "Vignetta Sample"
+GAME_TITLE = "Meadow Morning"
 CURRENCY_UNIT = "G"
 PARTY_MEMBERS = [1, 2, 3]

@@ -276,7 +276,7 @@ def demo_scene():
         "\\>They stare at it for a long while.\\<",
     ], background=1, position=1)
     s.scroll(LANE_TEXT, 780, [
-        "\\C[14]Vignetta Sample\\C[0]",
+        "\\C[14]Meadow Morning\\C[0]",
         "",
         "Pictures, faces and sounds",
         "were all made by a small program.",
