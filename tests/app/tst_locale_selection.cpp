@@ -17,22 +17,54 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("standard");
         QTest::addColumn<QString>("withAlias");
-        QTest::newRow("zh_TW") << "zh_TW" << "zh_TW" << "zh_TW";
-        QTest::newRow("zh_CN") << "zh_CN" << "zh_CN" << "zh_CN";
-        QTest::newRow("zh_SG") << "zh_SG" << "en_US" << "zh_CN";
-        QTest::newRow("zh_HK") << "zh_HK" << "en_US" << "en_US";
-        QTest::newRow("ko") << "ko_KR" << "ko_KR" << "ko_KR";
-        QTest::newRow("ar") << "ar_EG" << "ar" << "ar";
-        QTest::newRow("fr") << "fr_CA" << "fr_FR" << "fr_FR";
-        QTest::newRow("de") << "de_AT" << "de_DE" << "de_DE";
-        QTest::newRow("es") << "es_MX" << "es_ES" << "es_ES";
-        QTest::newRow("it") << "it" << "it_IT" << "it_IT";
-        QTest::newRow("pt") << "pt_PT" << "pt_BR" << "pt_BR";
-        QTest::newRow("ru") << "ru_RU" << "ru_RU" << "ru_RU";
-        QTest::newRow("ja") << "ja_JP" << "en_US" << "en_US";
-        QTest::newRow("case-sensitive") << "DE_de" << "en_US" << "en_US";
-        QTest::newRow("C") << "C" << "en_US" << "en_US";
-        QTest::newRow("empty") << "" << "en_US" << "en_US";
+        QTest::newRow("zh_TW") << "zh_TW"
+                               << "zh_TW"
+                               << "zh_TW";
+        QTest::newRow("zh_CN") << "zh_CN"
+                               << "zh_CN"
+                               << "zh_CN";
+        QTest::newRow("zh_SG") << "zh_SG"
+                               << "en_US"
+                               << "zh_CN";
+        QTest::newRow("zh_HK") << "zh_HK"
+                               << "en_US"
+                               << "en_US";
+        QTest::newRow("ko") << "ko_KR"
+                            << "ko_KR"
+                            << "ko_KR";
+        QTest::newRow("ar") << "ar_EG"
+                            << "ar"
+                            << "ar";
+        QTest::newRow("fr") << "fr_CA"
+                            << "fr_FR"
+                            << "fr_FR";
+        QTest::newRow("de") << "de_AT"
+                            << "de_DE"
+                            << "de_DE";
+        QTest::newRow("es") << "es_MX"
+                            << "es_ES"
+                            << "es_ES";
+        QTest::newRow("it") << "it"
+                            << "it_IT"
+                            << "it_IT";
+        QTest::newRow("pt") << "pt_PT"
+                            << "pt_BR"
+                            << "pt_BR";
+        QTest::newRow("ru") << "ru_RU"
+                            << "ru_RU"
+                            << "ru_RU";
+        QTest::newRow("ja") << "ja_JP"
+                            << "en_US"
+                            << "en_US";
+        QTest::newRow("case-sensitive") << "DE_de"
+                                        << "en_US"
+                                        << "en_US";
+        QTest::newRow("C") << "C"
+                           << "en_US"
+                           << "en_US";
+        QTest::newRow("empty") << ""
+                               << "en_US"
+                               << "en_US";
     }
     void prefixTable()
     {
@@ -84,10 +116,11 @@ private slots:
 
     void everyResultHasACatalogue()
     {
-        for (const char *name : {"zh_TW", "zh_CN", "ko", "ar", "fr", "de", "es", "it", "pt", "ru"}) {
+        for (const char *name :
+             {"zh_TW", "zh_CN", "ko", "ar", "fr", "de", "es", "it", "pt", "ru"}) {
             const QString catalogue = vignetta::catalogueNameFor(QString::fromLatin1(name));
-            QVERIFY2(QFile::exists(QStringLiteral(":/translations/") + catalogue
-                                   + QStringLiteral(".qm")),
+            QVERIFY2(QFile::exists(QStringLiteral(":/translations/") + catalogue +
+                                   QStringLiteral(".qm")),
                      qPrintable(catalogue));
         }
         QVERIFY(QFile::exists(QStringLiteral(":/translations/cocoa.qm")));
