@@ -12,60 +12,30 @@ class TestLocaleSelection : public QObject
     Q_OBJECT
 
 private slots:
+    // clang-format off
     void prefixTable_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("standard");
         QTest::addColumn<QString>("withAlias");
-        QTest::newRow("zh_TW") << "zh_TW"
-                               << "zh_TW"
-                               << "zh_TW";
-        QTest::newRow("zh_CN") << "zh_CN"
-                               << "zh_CN"
-                               << "zh_CN";
-        QTest::newRow("zh_SG") << "zh_SG"
-                               << "en_US"
-                               << "zh_CN";
-        QTest::newRow("zh_HK") << "zh_HK"
-                               << "en_US"
-                               << "en_US";
-        QTest::newRow("ko") << "ko_KR"
-                            << "ko_KR"
-                            << "ko_KR";
-        QTest::newRow("ar") << "ar_EG"
-                            << "ar"
-                            << "ar";
-        QTest::newRow("fr") << "fr_CA"
-                            << "fr_FR"
-                            << "fr_FR";
-        QTest::newRow("de") << "de_AT"
-                            << "de_DE"
-                            << "de_DE";
-        QTest::newRow("es") << "es_MX"
-                            << "es_ES"
-                            << "es_ES";
-        QTest::newRow("it") << "it"
-                            << "it_IT"
-                            << "it_IT";
-        QTest::newRow("pt") << "pt_PT"
-                            << "pt_BR"
-                            << "pt_BR";
-        QTest::newRow("ru") << "ru_RU"
-                            << "ru_RU"
-                            << "ru_RU";
-        QTest::newRow("ja") << "ja_JP"
-                            << "en_US"
-                            << "en_US";
-        QTest::newRow("case-sensitive") << "DE_de"
-                                        << "en_US"
-                                        << "en_US";
-        QTest::newRow("C") << "C"
-                           << "en_US"
-                           << "en_US";
-        QTest::newRow("empty") << ""
-                               << "en_US"
-                               << "en_US";
+        QTest::newRow("zh_TW") << "zh_TW" << "zh_TW" << "zh_TW";
+        QTest::newRow("zh_CN") << "zh_CN" << "zh_CN" << "zh_CN";
+        QTest::newRow("zh_SG") << "zh_SG" << "en_US" << "zh_CN";
+        QTest::newRow("zh_HK") << "zh_HK" << "en_US" << "en_US";
+        QTest::newRow("ko") << "ko_KR" << "ko_KR" << "ko_KR";
+        QTest::newRow("ar") << "ar_EG" << "ar" << "ar";
+        QTest::newRow("fr") << "fr_CA" << "fr_FR" << "fr_FR";
+        QTest::newRow("de") << "de_AT" << "de_DE" << "de_DE";
+        QTest::newRow("es") << "es_MX" << "es_ES" << "es_ES";
+        QTest::newRow("it") << "it" << "it_IT" << "it_IT";
+        QTest::newRow("pt") << "pt_PT" << "pt_BR" << "pt_BR";
+        QTest::newRow("ru") << "ru_RU" << "ru_RU" << "ru_RU";
+        QTest::newRow("ja") << "ja_JP" << "en_US" << "en_US";
+        QTest::newRow("case-sensitive") << "DE_de" << "en_US" << "en_US";
+        QTest::newRow("C") << "C" << "en_US" << "en_US";
+        QTest::newRow("empty") << "" << "en_US" << "en_US";
     }
+    // clang-format on
     void prefixTable()
     {
         QFETCH(QString, name);
@@ -75,6 +45,7 @@ private slots:
         QCOMPARE(vignetta::catalogueNameFor(name, LocaleAliases::WithSingaporeAsCn), withAlias);
     }
 
+    // clang-format off
     void localeFile_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -89,6 +60,7 @@ private slots:
         QTest::newRow("empty") << QByteArray() << "de_DE";
         QTest::newRow("zh_SG") << QByteArray("zh_SG") << "en_US";
     }
+    // clang-format on
     void localeFile()
     {
         QFETCH(QByteArray, content);
