@@ -20,7 +20,7 @@ packages=(
     # Running the editor headless and driving it in tests
     xvfb xauth xdotool xclip
     # Making and checking pictures and sounds
-    imagemagick sox libsox-fmt-all vorbis-tools ffmpeg
+    imagemagick sox libsox-fmt-all vorbis-tools ffmpeg python3-pil
     # Fuzzers and sanitizers
     clang libclang-rt-14-dev
 )
