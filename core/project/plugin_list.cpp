@@ -15,7 +15,8 @@ std::optional<nlohmann::ordered_json> parsePluginScript(const std::string &scrip
                                                         std::string *error)
 {
     std::string joined;
-    size_t pos = 0;
+    // A byte-order mark would hide the "//" of the first comment line.
+    size_t pos = script.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
     while (pos <= script.size()) {
         size_t end = script.find_first_of("\r\n", pos);
         if (end == std::string::npos)

@@ -130,7 +130,7 @@ TEST(PluginScript, ReadsTheHostLayoutWithAnyLineEnds)
         crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
         cr += c == '\n' ? '\r' : c;
     }
-    for (const std::string &text : {lf, crlf, cr}) {
+    for (const std::string &text : {lf, crlf, cr, "\xEF\xBB\xBF" + crlf}) {
         std::string error;
         const auto plugins = vignetta::project::parsePluginScript(text, &error);
         ASSERT_TRUE(plugins.has_value()) << error;
