@@ -4,6 +4,7 @@
 #include "project/member_path.h"
 #include "project/plugin_list.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJSEngine>
 #include <QUrl>
@@ -97,8 +98,8 @@ std::optional<std::string> DataManager::readUrl(const QString &url)
         path = QLatin1Char(':') + u.path();
     else if (u.isLocalFile())
         path = u.toLocalFile();
-    else if (u.scheme().isEmpty() || url.startsWith(QLatin1Char(':')))
-        path = url;
+    else if (url.startsWith(QLatin1Char(':')) || (u.scheme().isEmpty() && QDir::isAbsolutePath(url)))
+        path = url; // a resource or an absolute path; a relative one (no project) reads nothing
     else if (u.scheme().size() == 1) // a Windows drive letter read as a scheme
         path = url;
     else
