@@ -125,6 +125,14 @@ void TestDialogScreens::themedDialogs()
     dialogImage.save(m_outDir + "/options_" + theme + ".png");
     // The dialog box's gradient starts with the theme's first window colour.
     QCOMPARE(QColor(dialogImage.pixel(dialogImage.width() / 2, 1)).name(), window1.name());
+    // The preview's checkerboard: the top-left square dark (0.862 grey), the next one light.
+    auto *board = box->findChild<QQuickItem *>("previewBoard");
+    QVERIFY(board);
+    const QImage boardImage = grab(board);
+    QCOMPARE(QColor(boardImage.pixel(0, 0)).name(), QString("#dcdcdc"));
+    QCOMPARE(QColor(boardImage.pixel(15, 15)).name(), QString("#dcdcdc"));
+    QCOMPARE(QColor(boardImage.pixel(16, 0)).name(), QString("#ffffff"));
+    QCOMPARE(QColor(boardImage.pixel(16, 16)).name(), QString("#dcdcdc"));
     // Both groups fit side by side with the 440-pixel theme list: the dialog is wide enough.
     QVERIFY(box->width() >= 440 + 70);
     QMetaObject::invokeMethod(options, "close");
