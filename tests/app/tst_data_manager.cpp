@@ -48,8 +48,10 @@ void TestDataManager::init()
     for (const auto &t : vignetta::project::databaseTables())
         write(QString("data/") + t.file, "[null,{\"id\":1}]");
     write("data/Actors.json", R"([null,{"id":1,"name":"Mara"}])");
-    write("data/System.json", "\xEF\xBB\xBF" R"({"gameTitle":"Salt Road","currencyUnit":"G"})");
-    write("js/plugins.js", "// header\r\nvar $plugins =\r\n[\r\n{\"name\":\"A\",\"status\":true}\r\n];\r\n");
+    write("data/System.json", "\xEF\xBB\xBF"
+                              R"({"gameTitle":"Salt Road","currencyUnit":"G"})");
+    write("js/plugins.js",
+          "// header\r\nvar $plugins =\r\n[\r\n{\"name\":\"A\",\"status\":true}\r\n];\r\n");
 }
 
 void TestDataManager::loadsAProject()
@@ -80,7 +82,7 @@ void TestDataManager::failedLoadNamesTheFile()
 
     // (Which texts count as failures is the loader's business; see the core tests.)
     const QList<QPair<QString, QByteArray>> cases = {
-        {"Troops.json", QByteArray()},  // missing
+        {"Troops.json", QByteArray()}, // missing
         {"Items.json", "null"},
     };
     for (const auto &c : cases) {

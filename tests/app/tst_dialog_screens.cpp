@@ -105,8 +105,10 @@ void TestDialogScreens::themedDialogs_data()
     QTest::addColumn<QColor>("normalBack1");
     QTest::newRow("default") << "default" << QColor("#d0dbe8").lighter(110) << QColor("#ffffff");
     QTest::newRow("dark") << "dark" << QColor("#474b4d") << QColor("#25282a");
-    QTest::newRow("highContrastWhite") << "highContrastWhite" << QColor("#ffffff") << QColor("#ffffff");
-    QTest::newRow("highContrastBlack") << "highContrastBlack" << QColor("#000000") << QColor("#000000");
+    QTest::newRow("highContrastWhite")
+        << "highContrastWhite" << QColor("#ffffff") << QColor("#ffffff");
+    QTest::newRow("highContrastBlack")
+        << "highContrastBlack" << QColor("#000000") << QColor("#000000");
 }
 
 void TestDialogScreens::themedDialogs()
