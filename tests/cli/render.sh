@@ -107,5 +107,23 @@ check_status 1 --project "$PROJECT" "$WORK/broken.json" --frame 0 -o "$WORK/x.pn
 check_status 1 --project "$PROJECT" "$SCENE" --frame 0 -o "$WORK/no/such/dir/x.png"
 [ ! -e "$WORK/x.png" ] && ok || bad "an output file was written on failure"
 
+# The bundled sample project's demo scene, when it is there.
+SAMPLE="${VIGNETTA_SAMPLE_DIR:-$SRC/sample/SampleProject}"
+if [ -f "$SAMPLE/scenes/demo.json" ]; then
+    "$CLI" render --project "$SAMPLE" "$SAMPLE/scenes/demo.json" --frames 0:30 --out-dir "$WORK/demo" \
+        2>"$WORK/demo.err"
+    [ $? -eq 0 ] && [ ! -s "$WORK/demo.err" ] && ok || bad "demo scene: $(cat "$WORK/demo.err")"
+    # The scene fades in from black over its first 24 frames.
+    expect "$WORK/demo/frame_00000.png" 408 312 0 0 0
+    expect "$WORK/demo/frame_00000.png" 700 500 0 0 0
+    # At frame 30 the meadow is tinted by 30/959 of (68, -34, -34): (+2, -1, -1).
+    read -r mr mg mb <<<"$(pixel "$SAMPLE/img/pictures/Meadow.png" 600 500)"
+    clamp() { local v=$1; (( v < 0 )) && v=0; (( v > 255 )) && v=255; echo "$v"; }
+    expect "$WORK/demo/frame_00030.png" 600 500 "$(clamp $((mr + 2)))" "$(clamp $((mg - 1)))" \
+        "$(clamp $((mb - 1)))"
+else
+    echo "SKIP: no sample project at $SAMPLE"
+fi
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
