@@ -8,10 +8,12 @@
 #include <QUrl>
 #include <QtTest>
 
+#include "image_cache_registry.h"
 #include "preview/frame_queries.h"
 #include "preview/image_loader.h"
 #include "preview/preview_body.h"
 #include "preview_test_util.h"
+#include "qml_registration.h"
 
 using namespace vignetta::preview;
 using namespace preview_test;
@@ -232,6 +234,15 @@ private slots:
         QVERIFY(QFile::remove(path));
         QVERIFY(loader.load(path).isNull());
         QVERIFY(loader.load(QString()).isNull());
+    }
+
+    void clearingTheImageCachesEmptiesTheLoader()
+    {
+        vignetta::registerQmlTypes();
+        QVERIFY(!ImageLoader::instance().load(pictures + "/red.png").isNull());
+        QVERIFY(ImageLoader::instance().cachedImageCount() > 0);
+        vignetta::clearImageCaches(); // what KivraAPI.clearImageCache() runs
+        QCOMPARE(ImageLoader::instance().cachedImageCount(), 0);
     }
 
     void hitTestGrowsEachPictureByEightPixels()
