@@ -67,9 +67,10 @@ QJsonObject fullScreenEntry(int index, bool toned)
         {"startOpacity", 255},
         {"blend", 0},
         {"endOpacity", 255},
-        {"endColor", toned ? QJsonObject{{"R", 68 - index * 7}, {"G", -34 + index}, {"B", 20},
-                                         {"S", index * 12}}
-                           : QJsonObject{{"R", 0}, {"G", 0}, {"B", 0}, {"S", 0}}},
+        {"endColor",
+         toned
+             ? QJsonObject{{"R", 68 - index * 7}, {"G", -34 + index}, {"B", 20}, {"S", index * 12}}
+             : QJsonObject{{"R", 0}, {"G", 0}, {"B", 0}, {"S", 0}}},
     };
 }
 

@@ -96,8 +96,8 @@ struct Options
     int firstFrame = -1;
     int lastFrame = -1;
     bool range = false;
-    std::string output;   // one file
-    std::string outDir;   // a folder of numbered files
+    std::string output; // one file
+    std::string outDir; // a folder of numbered files
     int width = scene::defaultScreenWidth;
     int height = scene::defaultScreenHeight;
 };
@@ -113,8 +113,8 @@ std::optional<Options> parse(const std::vector<std::string> &args, int &status)
     };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &arg = args[i];
-        const bool takesValue = arg == "--project" || arg == "--frame" || arg == "--frames"
-                                || arg == "-o" || arg == "--out-dir" || arg == "--size";
+        const bool takesValue = arg == "--project" || arg == "--frame" || arg == "--frames" ||
+                                arg == "-o" || arg == "--out-dir" || arg == "--size";
         if (takesValue && i + 1 >= args.size())
             return bad(arg + " needs a value");
         if (arg == "--project") {
@@ -127,14 +127,14 @@ std::optional<Options> parse(const std::vector<std::string> &args, int &status)
             if (arg == "--frame") {
                 const auto frame = wholeNumber(value, 0, scene::maxDuration - 1);
                 if (!frame)
-                    return bad("--frame must be a frame from 0 to "
-                               + std::to_string(scene::maxDuration - 1) + ", not '" + value + "'");
+                    return bad("--frame must be a frame from 0 to " +
+                               std::to_string(scene::maxDuration - 1) + ", not '" + value + "'");
                 o.firstFrame = o.lastFrame = *frame;
             } else {
                 const auto frames = pairOf(value, ':', 0, scene::maxDuration - 1);
                 if (!frames || frames->first > frames->second)
-                    return bad("--frames must be A:B with 0 <= A <= B <= "
-                               + std::to_string(scene::maxDuration - 1) + ", not '" + value + "'");
+                    return bad("--frames must be A:B with 0 <= A <= B <= " +
+                               std::to_string(scene::maxDuration - 1) + ", not '" + value + "'");
                 o.firstFrame = frames->first;
                 o.lastFrame = frames->second;
                 o.range = true;
@@ -147,8 +147,8 @@ std::optional<Options> parse(const std::vector<std::string> &args, int &status)
             const std::string &value = args[++i];
             const auto size = pairOf(value, 'x', 1, maxScreenSide);
             if (!size)
-                return bad("--size must be WxH with sides from 1 to "
-                           + std::to_string(maxScreenSide) + ", not '" + value + "'");
+                return bad("--size must be WxH with sides from 1 to " +
+                           std::to_string(maxScreenSide) + ", not '" + value + "'");
             o.width = size->first;
             o.height = size->second;
         } else if (!arg.empty() && arg[0] == '-') {
@@ -242,10 +242,10 @@ int runRender(const std::vector<std::string> &args)
         const QString pictureName = QString::fromStdString(picture);
         if (!pictures.load(pictureName)) {
             const QString file = pictures.pictureFilePath(pictureName);
-            fail("picture '" + picture + "' cannot be read"
-                 + (file.isEmpty() ? std::string(" (outside the picture folder)")
-                                   : " (" + QDir::toNativeSeparators(file).toStdString() + ")")
-                 + "; it is left out");
+            fail("picture '" + picture + "' cannot be read" +
+                 (file.isEmpty() ? std::string(" (outside the picture folder)")
+                                 : " (" + QDir::toNativeSeparators(file).toStdString() + ")") +
+                 "; it is left out");
         }
     }
 
@@ -261,8 +261,8 @@ int runRender(const std::vector<std::string> &args)
         return exitBadInput;
     }
     for (int frame = o.firstFrame; frame <= o.lastFrame; ++frame) {
-        const QString file =
-            QDir(outDir).filePath(QStringLiteral("frame_%1.png").arg(frame, 5, 10, QLatin1Char('0')));
+        const QString file = QDir(outDir).filePath(
+            QStringLiteral("frame_%1.png").arg(frame, 5, 10, QLatin1Char('0')));
         if (!writeFrame(renderer, document, frame, size, file))
             return exitBadInput;
     }

@@ -34,8 +34,8 @@ int pictureByPoint(const QVector<PictureFrame> &frames, const QPointF &point)
         const double left = truncate(mid.x() - centred * mid.width() * 0.5);
         const double top = truncate(mid.y() - centred * mid.height() * 0.5);
         const QPointF turned = turnBack(point, mid.topLeft(), frame.midRotation);
-        if (turned.x() >= left - margin && turned.x() <= left + mid.width() + margin
-            && turned.y() >= top - margin && turned.y() <= top + mid.height() + margin) {
+        if (turned.x() >= left - margin && turned.x() <= left + mid.width() + margin &&
+            turned.y() >= top - margin && turned.y() <= top + mid.height() + margin) {
             return frame.blockId;
         }
     }

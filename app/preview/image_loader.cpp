@@ -49,8 +49,8 @@ QImage ImageLoader::decode(const QString &localPath)
     reader.setAutoTransform(false);
     const QSize size = reader.size();
     auto tooLarge = [](const QSize &s) {
-        return s.width() > maxPictureSide || s.height() > maxPictureSide
-               || qint64(s.width()) * s.height() > maxPicturePixels;
+        return s.width() > maxPictureSide || s.height() > maxPictureSide ||
+               qint64(s.width()) * s.height() > maxPicturePixels;
     };
     if (size.isValid() && tooLarge(size)) {
         qWarning("Picture too large to load (%dx%d): %s", size.width(), size.height(),

@@ -41,7 +41,8 @@ public:
     static QImage decode(const QString &localPath);
 
 private:
-    struct Stamp {
+    struct Stamp
+    {
         QDateTime modified;
         qint64 size = -1;
         bool operator==(const Stamp &other) const

@@ -16,8 +16,8 @@ QString PictureCache::pictureFilePath(const QString &name) const
     if (projectFolder.isEmpty())
         return QString();
     const QString folder = QDir::cleanPath(projectFolder + QLatin1Char('/') + pictureFolder);
-    const QString path = QDir::cleanPath(folder + QLatin1Char('/') + name + QLatin1Char('.')
-                                         + pictureExtension);
+    const QString path =
+        QDir::cleanPath(folder + QLatin1Char('/') + name + QLatin1Char('.') + pictureExtension);
     // A name may name a file in a subfolder, but never one beside or above the picture folder.
     if (!path.startsWith(folder + QLatin1Char('/')))
         return QString();

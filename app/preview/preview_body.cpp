@@ -6,10 +6,7 @@
 
 namespace vignetta::preview {
 
-PreviewBody::PreviewBody(QQuickItem *parent)
-    : QQuickPaintedItem(parent)
-{
-}
+PreviewBody::PreviewBody(QQuickItem *parent) : QQuickPaintedItem(parent) {}
 
 void PreviewBody::paint(QPainter *painter)
 {

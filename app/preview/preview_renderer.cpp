@@ -37,8 +37,8 @@ double scaleFactor(double start, double end, double ratio)
 
 bool isFinite(const QTransform &t)
 {
-    return std::isfinite(t.m11()) && std::isfinite(t.m12()) && std::isfinite(t.m21())
-           && std::isfinite(t.m22()) && std::isfinite(t.dx()) && std::isfinite(t.dy());
+    return std::isfinite(t.m11()) && std::isfinite(t.m12()) && std::isfinite(t.m21()) &&
+           std::isfinite(t.m22()) && std::isfinite(t.dx()) && std::isfinite(t.dy());
 }
 
 } // namespace
@@ -65,8 +65,7 @@ void PreviewRenderer::setBlendColor(int red, int green, int blue, int alpha)
 
 bool PreviewRenderer::toneApplies(const DisplayEntry &entry, double ratio)
 {
-    return ratio > 0
-           && (entry.addR != 0 || entry.addG != 0 || entry.addB != 0 || entry.gray != 0);
+    return ratio > 0 && (entry.addR != 0 || entry.addG != 0 || entry.addB != 0 || entry.gray != 0);
 }
 
 void PreviewRenderer::paint(QPainter &painter, const QSizeF &size)
@@ -139,8 +138,8 @@ void PreviewRenderer::paintEntry(QPainter &painter, const DisplayEntry &e, doubl
     frame.origin = e.origin;
     frame.startRect = QRectF(e.startX, e.startY, truncate(e.startWidth / 100 * e.width),
                              truncate(e.startHeight / 100 * e.height));
-    frame.midRect = QRectF(e.startX + dx, e.startY + dy, truncate(sx * e.width),
-                           truncate(sy * e.height));
+    frame.midRect =
+        QRectF(e.startX + dx, e.startY + dy, truncate(sx * e.width), truncate(sy * e.height));
     frame.endRect = QRectF(e.endX, e.endY, truncate(e.endWidth / 100 * e.width),
                            truncate(e.endHeight / 100 * e.height));
     frame.midRotation = angle;

@@ -57,8 +57,7 @@ public:
     static bool toneApplies(const DisplayEntry &entry, double ratio);
 
 private:
-    void paintEntry(QPainter &painter, const DisplayEntry &entry, double ratio,
-                    const QSizeF &size);
+    void paintEntry(QPainter &painter, const DisplayEntry &entry, double ratio, const QSizeF &size);
 
     PictureCache pictures_;
     DisplayList list_;

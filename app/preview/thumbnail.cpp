@@ -37,8 +37,7 @@ QPoint thumbnailCanvasOffset(const QSizeF &itemSize, const QSize &canvasSize)
                   toInt32(itemSize.height() * 0.5 - canvasSize.height() / 2));
 }
 
-Thumbnail::Thumbnail(QQuickItem *parent)
-    : QQuickPaintedItem(parent)
+Thumbnail::Thumbnail(QQuickItem *parent) : QQuickPaintedItem(parent)
 {
     clear(0, 0);
     connect(this, &QQuickItem::widthChanged, this, &Thumbnail::resize);
@@ -76,8 +75,8 @@ void Thumbnail::setImage(const QImage &image)
         clear(canvasSize.width(), canvasSize.height());
         if (canvas_.isNull())
             return;
-        const QImage scaled = image.scaled(canvasSize, Qt::KeepAspectRatioByExpanding,
-                                           Qt::SmoothTransformation);
+        const QImage scaled =
+            image.scaled(canvasSize, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
         QPainter painter(&canvas_);
         painter.drawImage(QPointF(0, 0), scaled);
     } else {

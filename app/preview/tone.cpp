@@ -51,8 +51,8 @@ inline quint32 tonePixel(quint32 p, quint32 g, int grayAlpha, quint32 addMask, q
     }
     quint32 out = 0xff000000;
     for (int shift = 0; shift < 24; shift += 8) {
-        int c = int((p >> shift) & 0xff) + int((addMask >> shift) & 0xff)
-                - int((subMask >> shift) & 0xff);
+        int c = int((p >> shift) & 0xff) + int((addMask >> shift) & 0xff) -
+                int((subMask >> shift) & 0xff);
         c = std::clamp(c, 0, 255);
         out |= quint32(c) << shift;
     }
@@ -131,8 +131,8 @@ __attribute__((target("avx2"))) inline __m256i alphaLanesx2(__m256i x16)
 
 // The same as toneFour on eight pixels, for processors with AVX2 (chosen at run time).
 __attribute__((target("avx2"))) void toneRowAvx2(const quint32 *src, const quint32 *gray,
-                                                   quint32 *dst, int count, int grayAlpha,
-                                                   quint32 addMask, quint32 subMask)
+                                                 quint32 *dst, int count, int grayAlpha,
+                                                 quint32 addMask, quint32 subMask)
 {
     const __m256i zero = _mm256_setzero_si256();
     const __m256i ones = _mm256_set1_epi16(255);
@@ -142,9 +142,8 @@ __attribute__((target("avx2"))) void toneRowAvx2(const quint32 *src, const quint
     const __m256i ca = _mm256_set1_epi16(short(grayAlpha));
     for (int x = 0; x + 8 <= count; x += 8) {
         __m256i p = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(src + x));
-        const bool opaque = _mm256_movemask_epi8(_mm256_cmpeq_epi32(
-                                _mm256_and_si256(p, alphaBits), alphaBits))
-                            == -1;
+        const bool opaque = _mm256_movemask_epi8(_mm256_cmpeq_epi32(_mm256_and_si256(p, alphaBits),
+                                                                    alphaBits)) == -1;
         __m256i pLo = _mm256_unpacklo_epi8(p, zero);
         __m256i pHi = _mm256_unpackhi_epi8(p, zero);
         const __m256i alphaLo = alphaLanesx2(pLo);
@@ -157,8 +156,10 @@ __attribute__((target("avx2"))) void toneRowAvx2(const quint32 *src, const quint
                 sLo = byteMul16x2(sLo, ca);
                 sHi = byteMul16x2(sHi, ca);
             }
-            pLo = _mm256_add_epi16(sLo, byteMul16x2(pLo, _mm256_sub_epi16(ones, alphaLanesx2(sLo))));
-            pHi = _mm256_add_epi16(sHi, byteMul16x2(pHi, _mm256_sub_epi16(ones, alphaLanesx2(sHi))));
+            pLo =
+                _mm256_add_epi16(sLo, byteMul16x2(pLo, _mm256_sub_epi16(ones, alphaLanesx2(sLo))));
+            pHi =
+                _mm256_add_epi16(sHi, byteMul16x2(pHi, _mm256_sub_epi16(ones, alphaLanesx2(sHi))));
             p = _mm256_packus_epi16(pLo, pHi);
         }
         p = _mm256_subs_epu8(_mm256_adds_epu8(p, add), sub);
@@ -181,8 +182,8 @@ bool hasAvx2()
 
 quint32 channelMask(int red, int green, int blue)
 {
-    return (quint32(std::clamp(red, 0, 255)) << 16) | (quint32(std::clamp(green, 0, 255)) << 8)
-           | quint32(std::clamp(blue, 0, 255));
+    return (quint32(std::clamp(red, 0, 255)) << 16) | (quint32(std::clamp(green, 0, 255)) << 8) |
+           quint32(std::clamp(blue, 0, 255));
 }
 
 } // namespace
@@ -223,12 +224,12 @@ void applyTone(const QImage &picture, const QImage &grayPicture, const Tone &ton
         out = QImage();
         return;
     }
-    if (out.size() != picture.size() || out.format() != QImage::Format_ARGB32_Premultiplied
-        || out.isDetached() == false) {
+    if (out.size() != picture.size() || out.format() != QImage::Format_ARGB32_Premultiplied ||
+        out.isDetached() == false) {
         out = QImage(picture.size(), QImage::Format_ARGB32_Premultiplied);
     }
-    const bool useGray = grayPicture.size() == picture.size()
-                         && grayPicture.format() == QImage::Format_ARGB32_Premultiplied;
+    const bool useGray = grayPicture.size() == picture.size() &&
+                         grayPicture.format() == QImage::Format_ARGB32_Premultiplied;
     const int grayAlpha = useGray ? grayConstAlpha(std::clamp(tone.gray, 0, 255)) : 0;
     const quint32 addMask = channelMask(tone.red, tone.green, tone.blue);
     const quint32 subMask = channelMask(-tone.red, -tone.green, -tone.blue);
@@ -240,9 +241,8 @@ void applyTone(const QImage &picture, const QImage &grayPicture, const Tone &ton
 #endif
     for (int y = 0; y < picture.height(); ++y) {
         const auto *src = reinterpret_cast<const quint32 *>(picture.constScanLine(y));
-        const auto *gray = useGray
-                               ? reinterpret_cast<const quint32 *>(grayPicture.constScanLine(y))
-                               : src;
+        const auto *gray =
+            useGray ? reinterpret_cast<const quint32 *>(grayPicture.constScanLine(y)) : src;
         auto *dst = reinterpret_cast<quint32 *>(out.scanLine(y));
         int x = 0;
 #if defined(VIGNETTA_TONE_AVX2)

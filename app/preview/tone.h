@@ -6,11 +6,12 @@ namespace vignetta::preview {
 
 // The colour tone of a picture at one frame: each component already scaled by the block's
 // progress ratio and truncated toward zero.
-struct Tone {
-    int red = 0;   // -255..255, added to (or, negative, taken from) the red channel
+struct Tone
+{
+    int red = 0; // -255..255, added to (or, negative, taken from) the red channel
     int green = 0;
     int blue = 0;
-    int gray = 0;  // 0..255, how much of the gray copy is laid over the picture
+    int gray = 0; // 0..255, how much of the gray copy is laid over the picture
 
     bool isNeutral() const { return red == 0 && green == 0 && blue == 0 && gray == 0; }
 };

@@ -69,8 +69,7 @@ double shakeAt(double power, double speed, double elapse)
     const double total = elapse * delta + half;
     const double steps = std::trunc(total / amplitude);
     const double step = std::fmod(total, amplitude); // keeps the sign of total
-    const double offset =
-        std::fmod(steps, 2.0) == 0 ? step - half : amplitude - step - half;
+    const double offset = std::fmod(steps, 2.0) == 0 ? step - half : amplitude - step - half;
     return std::isfinite(offset) ? offset : 0;
 }
 
@@ -128,8 +127,9 @@ FrameSample sampleBlocks(const std::vector<Block> &covering, int frame, SampleMo
         }
     }
 
-    std::stable_sort(pictures.begin(), pictures.end(),
-                     [](const Picture &a, const Picture &b) { return a.imageIndex < b.imageIndex; });
+    std::stable_sort(pictures.begin(), pictures.end(), [](const Picture &a, const Picture &b) {
+        return a.imageIndex < b.imageIndex;
+    });
     for (const Picture &picture : pictures) {
         sample.displayList.push_back(withBlockId(*picture.block));
         sample.tweens.push_back(blockRatio(frame, picture.block->start(), picture.block->delay()));
@@ -146,9 +146,8 @@ FrameSample sampleBlocks(const std::vector<Block> &covering, int frame, SampleMo
         const double elapse = static_cast<double>(frame) - screen->start();
         if (view.flashEnabled) {
             // A one-frame flash is at its end at once: nothing shows.
-            const double left = screen->delay() == 1
-                                    ? 0
-                                    : 1 - blockRatio(frame, screen->start(), screen->delay());
+            const double left =
+                screen->delay() == 1 ? 0 : 1 - blockRatio(frame, screen->start(), screen->delay());
             sample.flash = {channel(view.flashColor.R), channel(view.flashColor.G),
                             channel(view.flashColor.B),
                             std::clamp(truncToInt(view.flashColor.P * left), 0, 255)};
@@ -177,7 +176,8 @@ FrameSample sampleBlocks(const std::vector<Block> &covering, int frame, SampleMo
             sample.sounds.push_back({view.audioType, std::move(audio)});
         }
         if (fadeOut)
-            sample.fadeOut = SoundFadeOut{fadeOut->view().fadeoutAudioType, fadeOut->delay() / 60.0};
+            sample.fadeOut =
+                SoundFadeOut{fadeOut->view().fadeoutAudioType, fadeOut->delay() / 60.0};
     }
     return sample;
 }

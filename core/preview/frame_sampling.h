@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "json/js_json.h"
 #include "scene/block.h"
 #include "scene/document.h"
+#include "json/js_json.h"
 
 namespace vignetta::preview {
 

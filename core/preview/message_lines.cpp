@@ -10,7 +10,8 @@ std::string getMessageLines(const std::string &text, int index)
     std::string::size_type from = 0;
     while (true) {
         const auto end = text.find('\n', from);
-        lines.push_back(text.substr(from, end == std::string::npos ? std::string::npos : end - from));
+        lines.push_back(
+            text.substr(from, end == std::string::npos ? std::string::npos : end - from));
         if (end == std::string::npos)
             break;
         from = end + 1;

@@ -44,8 +44,8 @@ inline QJsonObject pictureEntry(int blockId, const QString &name, double x, doub
 
 inline QString listText(const QJsonArray &list, const QJsonArray &tween)
 {
-    return QString::fromUtf8(
-        QJsonDocument(QJsonObject{{"list", list}, {"tween", tween}}).toJson(QJsonDocument::Compact));
+    return QString::fromUtf8(QJsonDocument(QJsonObject{{"list", list}, {"tween", tween}})
+                                 .toJson(QJsonDocument::Compact));
 }
 
 inline QString oneEntry(const QJsonObject &entry, double ratio)

@@ -25,21 +25,25 @@ QRgb at(const QImage &image, int x, int y)
 
 bool near(QRgb actual, QColor expected, int tolerance = 1)
 {
-    return qAbs(qRed(actual) - expected.red()) <= tolerance
-           && qAbs(qGreen(actual) - expected.green()) <= tolerance
-           && qAbs(qBlue(actual) - expected.blue()) <= tolerance;
+    return qAbs(qRed(actual) - expected.red()) <= tolerance &&
+           qAbs(qGreen(actual) - expected.green()) <= tolerance &&
+           qAbs(qBlue(actual) - expected.blue()) <= tolerance;
 }
 
 QString describe(QRgb p)
 {
     return QStringLiteral("(%1, %2, %3, %4)")
-        .arg(qRed(p)).arg(qGreen(p)).arg(qBlue(p)).arg(qAlpha(p));
+        .arg(qRed(p))
+        .arg(qGreen(p))
+        .arg(qBlue(p))
+        .arg(qAlpha(p));
 }
 
 #define CHECK_PIXEL(image, x, y, color)                                                            \
-    QVERIFY2(near(at(image, x, y), color),                                                         \
-             qPrintable(QStringLiteral("pixel (%1, %2) is %3").arg(x).arg(y)                       \
-                            .arg(describe(at(image, x, y)))))
+    QVERIFY2(                                                                                      \
+        near(at(image, x, y), color),                                                              \
+        qPrintable(                                                                                \
+            QStringLiteral("pixel (%1, %2) is %3").arg(x).arg(y).arg(describe(at(image, x, y)))))
 
 // The painter sequence that the tone pass stands for, run literally.
 QImage toneByComposition(const QImage &picture, const QImage &gray, const Tone &t)
@@ -167,7 +171,7 @@ private slots:
         e["rotateSpeed"] = 3;
         e["blockStart"] = 10;
         draw(oneEntry(e, 0), 15);
-        QCOMPARE(renderer.frames().at(0).midRotation, 7.0); // trunc(5 * 1.5)
+        QCOMPARE(renderer.frames().at(0).midRotation, 7.0);  // trunc(5 * 1.5)
         QCOMPARE(renderer.frames().at(0).endRotation, 88.0); // trunc(59 * 1.5)
         draw(oneEntry(e, 0), 10);
         QCOMPARE(renderer.frames().at(0).midRotation, 0.0);
@@ -201,8 +205,8 @@ private slots:
     void laterEntriesLieOnTop()
     {
         renderer.pictures().insert("blue", solid(20, 20, QColor(0, 0, 255)));
-        QImage image = draw(listText({pictureEntry(1, "red", 0, 0), pictureEntry(2, "blue", 10, 0)},
-                                     {0, 0}));
+        QImage image =
+            draw(listText({pictureEntry(1, "red", 0, 0), pictureEntry(2, "blue", 10, 0)}, {0, 0}));
         CHECK_PIXEL(image, 5, 5, QColor(255, 0, 0));
         CHECK_PIXEL(image, 15, 5, QColor(0, 0, 255));
     }
@@ -283,7 +287,10 @@ private slots:
             applyTone(picture, gray, t, out);
             QVERIFY2(out == toneByComposition(picture, gray, t),
                      qPrintable(QStringLiteral("tone %1 %2 %3 %4")
-                                    .arg(t.red).arg(t.green).arg(t.blue).arg(t.gray)));
+                                    .arg(t.red)
+                                    .arg(t.green)
+                                    .arg(t.blue)
+                                    .arg(t.gray)));
         }
     }
 
@@ -367,7 +374,8 @@ private slots:
         QCOMPARE(list.entries.at(0).elapse, qint64(30));
 
         // Absent keys keep the drawing defaults; present but malformed ones read 0.
-        QJsonObject sparse{{"imageName", "red"}, {"startOpacity", "opaque"},
+        QJsonObject sparse{{"imageName", "red"},
+                           {"startOpacity", "opaque"},
                            {"startScale", QJsonObject{{"width", 50}}}};
         list = parseDisplayList(listText({sparse}, {0}), 7);
         const DisplayEntry &d = list.entries.at(0);

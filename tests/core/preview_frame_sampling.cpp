@@ -20,8 +20,7 @@ namespace {
 class Scene
 {
 public:
-    explicit Scene(int lanes = 3)
-        : doc(Document::emptyScene())
+    explicit Scene(int lanes = 3) : doc(Document::emptyScene())
     {
         while (doc.getLastLaneId() < lanes)
             doc.appendLane(scene::createEmptyLane(doc));
@@ -216,8 +215,9 @@ TEST(PreviewSampling, PlaybackShowsMessagesOnlyAtTheirFirstFrame)
 TEST(PreviewSampling, PlaybackStartsSoundsAtTheirFirstFrame)
 {
     Scene s;
-    s.add(1, scene::mode_sound, 5, 16,
-          {{"audioType", "se"}, {"audioName", "bell"}, {"volume", 80}, {"pitch", 120}, {"pan", -10}});
+    s.add(
+        1, scene::mode_sound, 5, 16,
+        {{"audioType", "se"}, {"audioName", "bell"}, {"volume", 80}, {"pitch", 120}, {"pan", -10}});
     s.add(2, scene::mode_sound, 5, 16, {{"audioType", "bgm"}, {"audioName", "theme"}});
     s.add(3, scene::mode_sound, 5, 16, {{"audioName", ""}});
 
