@@ -6,10 +6,12 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "preview/frame_sample_variant.h"
 #include "preview/preview_body.h"
 #include "preview/preview_renderer.h"
 #include "preview/tone.h"
 #include "preview_test_util.h"
+#include "scene/builders.h"
 
 using namespace vignetta::preview;
 using namespace preview_test;
@@ -427,6 +429,50 @@ private slots:
         draw(oneEntry(pictureEntry(1, "red", 0, 0), 0));
         renderer.render(screen);
         QCOMPARE(renderer.frames().size(), 1);
+    }
+
+    void sampledFrameReachesThePreviewAsTheMainViewPassesIt()
+    {
+        using namespace vignetta;
+        scene::Document doc = scene::Document::emptyScene();
+        scene::Block picture = scene::createEmptyPictureBlock(doc);
+        picture.setField("imageName", "red");
+        picture.setField("startPosition.x", 100);
+        picture.setDelay(61);
+        QVERIFY(doc.appendBlock(picture, 1));
+        scene::Block screen = scene::createEmptyScreenBlock(doc);
+        screen.setField("flashEnabled", true);
+        screen.setField("shakeEnabled", true);
+        QVERIFY(doc.appendBlock(screen, 1));
+        scene::Block sound = scene::createEmptySoundBlock(doc);
+        sound.setField("audioName", "bell");
+        QVERIFY(doc.appendBlock(sound, 1));
+
+        const QVariantMap sample = frameSampleToVariant(sampleFrame(doc, 0, SampleMode::playback));
+        QCOMPARE(sample.value("fade").toInt(), 255);
+        QCOMPARE(sample.value("blendColor").toList(), (QVariantList{255, 255, 255, 170}));
+        QCOMPARE(sample.value("shake").toInt(), 0);
+        QVERIFY(sample.value("text").isNull());
+        QCOMPARE(sample.value("sounds").toList().size(), 1);
+        const QVariantMap first = sample.value("sounds").toList().at(0).toMap();
+        QCOMPARE(first.value("channel").toString(), QStringLiteral("bgm"));
+        QCOMPARE(first.value("audio").toMap().value("name").toString(), QStringLiteral("bell"));
+        QVERIFY(sample.value("fadeOut").isNull());
+
+        PreviewBody body;
+        body.setSize(QSizeF(60, 100));
+        body.setBlendColor(sample.value("blendColor").toList());
+        body.setShake(sample.value("shake").toInt());
+        body.renderer().pictures().insert("red", solid(20, 20, Qt::red));
+        body.updateDisplayList(sample.value("displayList").toString(), sample.value("fade").toInt(),
+                               0);
+        QImage image(60, 100, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&image);
+        body.paint(&painter);
+        painter.end();
+        QCOMPARE(body.renderer().frames().size(), 1);
+        QCOMPARE(body.renderer().frames().at(0).midRect.x(), 100.0);
+        CHECK_PIXEL(image, 5, 5, QColor(170, 170, 170));
     }
 
     void hugeValuesNeitherCrashNorHang()
