@@ -231,6 +231,17 @@ bool Document::deleteBlock(int blockId, int laneId)
     return true;
 }
 
+void Document::shiftBlocks(const std::vector<int> &blockIds, int frames)
+{
+    if (blockIds.empty() || frames == 0)
+        return;
+    const std::unordered_set<int> ids(blockIds.begin(), blockIds.end());
+    for (auto &lane : lanes_)
+        for (auto &b : lane.blocks)
+            if (ids.count(b.blockId))
+                b.setStart(b.start() + frames);
+}
+
 void Document::sortMarkers()
 {
     Lane *markers = getLaneByLaneId(0);

@@ -88,6 +88,9 @@ public:
     bool appendBlock(Block block, int laneId);
     // Removes the block from that lane; false when the lane or the block is absent.
     bool deleteBlock(int blockId, int laneId);
+    // Moves the blocks with these ids `frames` later (earlier when negative); unknown ids are
+    // skipped. One pass over the document.
+    void shiftBlocks(const std::vector<int> &blockIds, int frames);
     // Re-sorts the marker lane by blockStart, latest first (stable).
     void sortMarkers();
 
