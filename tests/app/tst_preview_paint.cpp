@@ -325,6 +325,23 @@ private slots:
         QCOMPARE((QVector<int>{c[0], c[1], c[2], c[3]}), (QVector<int>{10, 20, 30, 40}));
     }
 
+    void keepsThePaintersOwnScale()
+    {
+        // On a high-density screen the item's painter arrives scaled; every picture and the
+        // screen effects must keep that scale, not only the first picture.
+        renderer.setDisplayList(parseDisplayList(
+            listText({pictureEntry(1, "red", 0, 0), pictureEntry(2, "red", 100, 100)}, {0, 0}), 0));
+        renderer.setFade(128);
+        QImage image(1632, 1248, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&image);
+        painter.scale(2, 2);
+        renderer.paint(painter, QSizeF(816, 624));
+        painter.end();
+        QCOMPARE(rgb(image, 239, 239), "128,0,0");
+        QCOMPARE(rgb(image, 150, 150), "0,0,0");
+        QCOMPARE(rgb(image, 1631, 1247), "0,0,0");
+    }
+
     void hugeValuesNeitherCrashNorHang()
     {
         renderer.pictures().insert("big", solid(100, 100, Qt::red));
