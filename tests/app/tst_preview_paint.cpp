@@ -267,6 +267,12 @@ private slots:
         QCOMPARE(renderer.frames().at(0).midRect.x(), 0.0); // the record is not shaken
     }
 
+    void effectColoursOutsideTheirRangeStopAtItsEnds()
+    {
+        renderer.setBlendColor(-20, 300, 0, 400);
+        QCOMPARE(rgb(draw(oneEntry(pictureEntry(1, "red", 0, 0), 0), 0, 300), 5, 5), "0,255,0");
+    }
+
     void entriesThatCannotBeDrawnLeaveNoRecord()
     {
         QJsonObject negative = pictureEntry(2, "red", 0, 0);
