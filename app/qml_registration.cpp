@@ -1,13 +1,22 @@
 #include "qml_registration.h"
 
+#include <QQmlEngine>
+#include <QtQml>
+
+#include "bridge/block_list_model.h"
+#include "bridge/constants.h"
+#include "bridge/lane_list_model.h"
+#include "bridge/timeline_data_manager.h"
+#include "image_cache_registry.h"
+#include "preview/image_loader.h"
+#include "preview/preview_body.h"
+#include "preview/thumbnail.h"
 #include "services/append_api.h"
 #include "services/kivra_api.h"
 #include "services/tutorial_manager.h"
 #include "controls/checker_board_item.h"
 #include "controls/dialog_placement.h"
 #include "project/data_manager.h"
-
-#include <QQmlEngine>
 
 namespace vignetta {
 
@@ -33,8 +42,28 @@ void registerQmlTypes()
         });
 
     // --- Preview: painted items of "Kivra.append" 1.0 ------------------------------------------
-    // PreviewBody, then Thumbnail (qmlRegisterType), and the image loader's cache clearer
-    // (setImageCacheClearer from image_cache_registry.h, which KivraAPI.clearImageCache() runs).
+    qmlRegisterType<preview::PreviewBody>("Kivra.append", 1, 0, "PreviewBody");
+    qmlRegisterType<preview::Thumbnail>("Kivra.append", 1, 0, "Thumbnail");
+    // KivraAPI.clearImageCache() empties the picture loader's decoded images.
+    setImageCacheClearer(QStringLiteral("preview.imageLoader"),
+                         [] { preview::ImageLoader::instance().clearImages(); });
+
+    // --- Scene document: "Vignetta.Scene" 1.0 -------------------------------------------------
+    // Imported by the views as `import Vignetta.Scene 1.0 as Vig`.
+    {
+        const char *uri = "Vignetta.Scene";
+        qmlRegisterSingletonType<bridge::TimelineDataManager>(
+            uri, 1, 0, "TimelineDataManager",
+            [](QQmlEngine *, QJSEngine *) -> QObject * { return new bridge::TimelineDataManager; });
+        qmlRegisterSingletonType<bridge::Constants>(
+            uri, 1, 0, "Constants",
+            [](QQmlEngine *, QJSEngine *) -> QObject * { return new bridge::Constants; });
+        qmlRegisterUncreatableType<bridge::LaneListModel>(
+            uri, 1, 0, "LaneListModel", QStringLiteral("Read TimelineDataManager.lanes"));
+        qmlRegisterUncreatableType<bridge::BlockListModel>(
+            uri, 1, 0, "BlockListModel",
+            QStringLiteral("Read TimelineDataManager.markers or a lane's blocks"));
+    }
 
     // --- UI foundation and project data -----------------------------------------------------
     // DataManager: the open project's folder, title, database and plugin list.

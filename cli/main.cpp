@@ -1,7 +1,10 @@
 #include "common/version.h"
+#include "render_command.h"
 
 #include <cstring>
 #include <iostream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -21,9 +24,11 @@ int main(int argc, char **argv)
         return 0;
     }
     if (argc >= 2 && std::strcmp(argv[1], "--help") == 0) {
-        std::cout << usage;
+        std::cout << usage << vignetta::cli::renderUsage;
         return 0;
     }
+    if (argc >= 2 && std::strcmp(argv[1], "render") == 0)
+        return vignetta::cli::runRender(std::vector<std::string>(argv + 2, argv + argc));
     std::cerr << usage;
     return 2;
 }
