@@ -230,17 +230,15 @@ def demo_scene():
     s.picture(LANE_LENA, 840, 120, "Lena", 5, (160, lena_y), (110, lena_y),
               opacity=(255, 0))
 
-    # Orin comes in from the right, mirrored so that he faces Lena.
+    # Orin comes in from the right and stops across from Lena.
     orin_y = h - 360 - 40
-    # A negative width scale draws the picture to the left of its position.
-    s.picture(LANE_ORIN, 240, 80, "Orin", 6, (w + 180, orin_y),
-              (740, orin_y), start_scale=(-100, 100), end_scale=(-100, 100),
-              opacity=(0, 255))
-    s.picture(LANE_ORIN, 320, 520, "Orin", 6, (740, orin_y), (730, orin_y),
-              start_scale=(-100, 100), end_scale=(-100, 100))
-    s.picture(LANE_ORIN, 840, 120, "Orin", 6, (730, orin_y), (800, orin_y),
-              start_scale=(-100, 100), end_scale=(-100, 100),
-              opacity=(255, 0))
+    orin_w = 180
+    s.picture(LANE_ORIN, 240, 80, "Orin", 6, (w, orin_y),
+              (740 - orin_w, orin_y), opacity=(0, 255))
+    s.picture(LANE_ORIN, 320, 520, "Orin", 6, (740 - orin_w, orin_y),
+              (730 - orin_w, orin_y))
+    s.picture(LANE_ORIN, 840, 120, "Orin", 6, (730 - orin_w, orin_y),
+              (800 - orin_w, orin_y), opacity=(255, 0))
 
     # A bird crosses the sky; the star falls, spinning and glowing; the
     # vignette darkens the edges towards the end.
