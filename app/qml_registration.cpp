@@ -7,6 +7,12 @@
 #include "bridge/constants.h"
 #include "bridge/lane_list_model.h"
 #include "bridge/timeline_data_manager.h"
+#include "services/append_api.h"
+#include "services/kivra_api.h"
+#include "services/tutorial_manager.h"
+#include "controls/checker_board_item.h"
+#include "controls/dialog_placement.h"
+#include "project/data_manager.h"
 
 namespace vignetta {
 
@@ -30,6 +36,39 @@ void registerQmlTypes()
             uri, 1, 0, "BlockListModel",
             QStringLiteral("Read TimelineDataManager.markers or a lane's blocks"));
     }
+    // --- Native services: module "Kivra.fab" 1.0 -----------------------------------------------
+    qmlRegisterSingletonType<KivraAPI>(
+        "Kivra.fab", 1, 0, "KivraAPI",
+        [](QQmlEngine *engine, QJSEngine *scriptEngine) -> QObject * {
+            return new KivraAPI(engine, scriptEngine);
+        });
+    qmlRegisterSingletonType<TutorialManager>(
+        "Kivra.fab", 1, 0, "TutorialManager",
+        [](QQmlEngine *, QJSEngine *) -> QObject * { return new TutorialManager; });
+
+    // --- Append services: module "Kivra.append" 1.0 --------------------------------------------
+    qmlRegisterSingletonType<AppendAPI>(
+        "Kivra.append", 1, 0, "AppendAPI",
+        [](QQmlEngine *engine, QJSEngine *scriptEngine) -> QObject * {
+            return new AppendAPI(engine, scriptEngine);
+        });
+
+    // --- Preview: painted items of "Kivra.append" 1.0 ------------------------------------------
+    // PreviewBody, then Thumbnail (qmlRegisterType), and the image loader's cache clearer
+    // (setImageCacheClearer from image_cache_registry.h, which KivraAPI.clearImageCache() runs).
+
+    // --- UI foundation and project data -----------------------------------------------------
+    // DataManager: the open project's folder, title, database and plugin list.
+    qmlRegisterSingletonType<DataManager>(
+        "Vignetta.Project", 1, 0, "DataManager",
+        [](QQmlEngine *engine, QJSEngine *) -> QObject * { return new DataManager(engine); });
+    // DialogPlacement: the screen area and position of modal windows (ModalWindow.qml).
+    qmlRegisterSingletonType<DialogPlacement>(
+        "Vignetta.Controls", 1, 0, "DialogPlacement",
+        [](QQmlEngine *, QJSEngine *) -> QObject * { return new DialogPlacement; });
+    // CheckerBoardPainter: the checkerboard behind transparent images (CheckerBoard2.qml).
+    qmlRegisterType<CheckerBoardItem>("Vignetta.Controls", 1, 0, "CheckerBoardPainter");
+    // --- end of UI foundation and project data ------------------------------------------------
 }
 
 } // namespace vignetta
