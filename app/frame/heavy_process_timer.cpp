@@ -1,5 +1,6 @@
 #include "frame/heavy_process_timer.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QtDebug>
 
@@ -25,7 +26,7 @@ void HeavyProcessTimer::run(const QJSValue &callback)
         m_timer.stop();
         popCursor();
     }
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     m_cursorPushed = true;
     m_callback = callback;
     m_timer.start();
