@@ -1,10 +1,6 @@
-#include <QApplication>
-#include <QQmlApplicationEngine>
+#include "startup.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QQmlApplicationEngine engine;
-    engine.load(QUrl(QStringLiteral("qrc:/qml/Main/MainWindow.qml")));
-    return app.exec();
+    return vignetta::runApplication(argc, argv);
 }

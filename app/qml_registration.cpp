@@ -1,5 +1,8 @@
 #include "qml_registration.h"
 
+#include "services/append_api.h"
+#include "services/kivra_api.h"
+#include "services/tutorial_manager.h"
 #include "frame/heavy_process_timer.h"
 #include "frame/main_frame.h"
 
@@ -10,6 +13,25 @@ namespace vignetta {
 void registerQmlTypes()
 {
     // Each subsystem adds its registrations here, in start-up order.
+
+    // --- Native services: module "Kivra.fab" 1.0 -----------------------------------------------
+    qmlRegisterSingletonType<KivraAPI>("Kivra.fab", 1, 0, "KivraAPI",
+                                       [](QQmlEngine *engine, QJSEngine *scriptEngine) -> QObject * {
+                                           return new KivraAPI(engine, scriptEngine);
+                                       });
+    qmlRegisterSingletonType<TutorialManager>(
+        "Kivra.fab", 1, 0, "TutorialManager",
+        [](QQmlEngine *, QJSEngine *) -> QObject * { return new TutorialManager; });
+
+    // --- Append services: module "Kivra.append" 1.0 --------------------------------------------
+    qmlRegisterSingletonType<AppendAPI>("Kivra.append", 1, 0, "AppendAPI",
+                                        [](QQmlEngine *engine, QJSEngine *scriptEngine) -> QObject * {
+                                            return new AppendAPI(engine, scriptEngine);
+                                        });
+
+    // --- Preview: painted items of "Kivra.append" 1.0 ------------------------------------------
+    // PreviewBody, then Thumbnail (qmlRegisterType), and the image loader's cache clearer
+    // (setImageCacheClearer from image_cache_registry.h, which KivraAPI.clearImageCache() runs).
 
     // --- Main window frame: deferred heavy operations, zoom steps, placement, import check --
     qmlRegisterType<app::HeavyProcessTimer>("Vignetta.Frame", 1, 0, "HeavyProcessTimer");
