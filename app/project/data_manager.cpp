@@ -1,0 +1,255 @@
+#include "project/data_manager.h"
+
+#include "project/character_sheet.h"
+#include "project/member_path.h"
+#include "project/plugin_list.h"
+
+#include <QFile>
+#include <QJSEngine>
+#include <QUrl>
+
+namespace vignetta {
+
+namespace {
+
+bool containsDigit(const QString &name)
+{
+    for (const QChar c : name) {
+        if (c.isDigit())
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+DataManager::DataManager(QJSEngine *engine, QObject *parent)
+    : QObject(parent)
+    , m_engine(engine)
+    , m_plugins(engine->newArray())
+{
+    publishAll();
+}
+
+void DataManager::setProjectOpened(bool opened)
+{
+    if (m_projectOpened == opened)
+        return;
+    m_projectOpened = opened;
+    emit projectOpenedChanged();
+}
+
+void DataManager::setProjectUrl(const QString &url)
+{
+    if (m_projectUrl == url)
+        return;
+    m_projectUrl = url;
+    emit projectUrlChanged();
+}
+
+void DataManager::setGameTitle(const QString &title)
+{
+    if (m_gameTitle == title)
+        return;
+    m_gameTitle = title;
+    emit gameTitleChanged();
+}
+
+void DataManager::setErrorFileName(const QString &name)
+{
+    if (m_errorFileName == name)
+        return;
+    m_errorFileName = name;
+    emit errorFileNameChanged();
+}
+
+QJSValue DataManager::toScript(const project::Json &value) const
+{
+    if (value.is_null())
+        return QJSValue(QJSValue::NullValue);
+    // The engine's own JSON parser keeps member order and builds plain script objects.
+    QJSValue parse = m_engine->globalObject().property("JSON").property("parse");
+    return parse.call({QString::fromStdString(value.dump())});
+}
+
+QJSValue DataManager::published(const char *member) const
+{
+    return m_tables.value(QString::fromLatin1(member), QJSValue(QJSValue::NullValue));
+}
+
+void DataManager::publish(const char *member)
+{
+    m_tables.insert(QString::fromLatin1(member), toScript(m_database.table(member)));
+}
+
+void DataManager::publishAll()
+{
+    for (const auto &t : project::databaseTables())
+        publish(t.member);
+    emit databaseChanged();
+}
+
+std::optional<std::string> DataManager::readUrl(const QString &url)
+{
+    const QUrl u(url);
+    QString path;
+    if (u.scheme() == QLatin1String("qrc"))
+        path = QLatin1Char(':') + u.path();
+    else if (u.isLocalFile())
+        path = u.toLocalFile();
+    else if (u.scheme().isEmpty() || url.startsWith(QLatin1Char(':')))
+        path = url;
+    else if (u.scheme().size() == 1) // a Windows drive letter read as a scheme
+        path = url;
+    else
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+bool DataManager::loadDatabase()
+{
+    clearAll();
+    const bool ok = m_database.load([this](const std::string &file) {
+        return readUrl(makeDataFileUrl(QString::fromStdString(file)));
+    });
+    if (!ok) {
+        setErrorFileName(QString::fromStdString(m_database.errorFileName()));
+        qWarning("Unable to load %s", m_database.errorMessage().c_str());
+        return false;
+    }
+    publishAll();
+    return true;
+}
+
+bool DataManager::loadPlugins()
+{
+    const std::string text = readUrl(m_projectUrl + QStringLiteral("js/plugins.js")).value_or(std::string());
+    std::string error;
+    const auto list = project::parsePluginScript(text, &error);
+    if (!list) {
+        if (!text.empty())
+            qWarning("plugins.js: %s", error.c_str());
+        setErrorFileName(QStringLiteral("plugins.js"));
+        return false;
+    }
+    m_plugins = toScript(*list);
+    emit pluginsChanged();
+    return true;
+}
+
+QJSValue DataManager::loadDataFile(const QString &fileName)
+{
+    const auto text = readUrl(makeDataFileUrl(fileName));
+    std::string error;
+    const auto value = text ? project::parseDataFile(*text, &error) : std::nullopt;
+    if (!value) {
+        if (text)
+            qWarning("%s: %s", qPrintable(fileName), error.c_str());
+        return QJSValue(QJSValue::NullValue);
+    }
+    return toScript(*value);
+}
+
+QString DataManager::makeDataFileUrl(const QString &fileName) const
+{
+    return m_projectUrl + QStringLiteral("data/") + fileName;
+}
+
+void DataManager::clearAll()
+{
+    m_database.clear();
+    publishAll();
+    m_plugins = m_engine->newArray();
+    emit pluginsChanged();
+    setErrorFileName(QString());
+}
+
+void DataManager::updateGameTitle()
+{
+    setGameTitle(QString::fromStdString(m_database.gameTitle()));
+}
+
+QJSValue DataManager::getSystemValue(const QString &member, const QJSValue &defaultValue)
+{
+    return getObjectValue(system(), member, defaultValue);
+}
+
+bool DataManager::setSystemValue(const QString &member, const QJSValue &value)
+{
+    QJSValue json = m_engine->globalObject().property("JSON").property("stringify").call({value});
+    if (!json.isString())
+        return false;
+    project::Json parsed;
+    try {
+        parsed = project::Json::parse(json.toString().toStdString());
+    } catch (const project::Json::exception &) {
+        return false;
+    }
+    if (!project::setObjectValue(m_database.mutableTable("system"), member.toStdString(), parsed))
+        return false;
+    publish("system");
+    emit databaseChanged();
+    return true;
+}
+
+QJSValue DataManager::getObjectValue(const QJSValue &object, const QString &member,
+                                     const QJSValue &defaultValue)
+{
+    if (object.isNull() || object.isUndefined() || member.isEmpty())
+        return defaultValue;
+    QJSValue node = object;
+    for (const QString &name : member.split(QLatin1Char('.'))) {
+        if (!node.isObject())
+            return defaultValue;
+        node = node.property(name);
+        if (node.isUndefined())
+            return defaultValue;
+    }
+    return node;
+}
+
+bool DataManager::setObjectValue(const QJSValue &object, const QString &member, const QJSValue &value)
+{
+    if (!object.isObject() || member.isEmpty())
+        return false;
+    const QStringList names = member.split(QLatin1Char('.'));
+    // Check the path before creating anything, so a refused write leaves the object as it was.
+    QJSValue probe = object;
+    for (int i = 0; i + 1 < names.size(); ++i) {
+        probe = probe.property(names[i]);
+        if (probe.isUndefined() || probe.isNull())
+            break;
+        if (!probe.isObject())
+            return false;
+    }
+    QJSValue node = object;
+    for (int i = 0; i + 1 < names.size(); ++i) {
+        QJSValue next = node.property(names[i]);
+        if (next.isUndefined() || next.isNull()) {
+            next = containsDigit(names[i + 1]) ? m_engine->newArray() : m_engine->newObject();
+            node.setProperty(names[i], next);
+        }
+        node = next;
+    }
+    const QJSValue old = node.property(names.last());
+    if (old.strictlyEquals(value))
+        return false;
+    node.setProperty(names.last(), value);
+    return true;
+}
+
+QString DataManager::actorName(int id) const
+{
+    return QString::fromStdString(m_database.actorName(id));
+}
+
+bool DataManager::isBigCharacter(const QString &imageName) const
+{
+    return project::isBigCharacter(imageName.toStdString());
+}
+
+} // namespace vignetta

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace vignetta::project {
+
+using Json = nlohmann::ordered_json;
+
+// One table of the host game's database and the file in the project's "data" folder that holds it.
+struct TableFile
+{
+    const char *member; // name under which the table is exposed ("actors", "system", ...)
+    const char *file;   // file name inside "data/" ("Actors.json", ...)
+};
+
+// The fourteen tables, in the order in which they are loaded.
+const std::array<TableFile, 14> &databaseTables();
+
+// Returns the whole text of a file of the project's "data" folder, or nothing when it cannot
+// be read. The loader asks for the files one by one, in table order.
+using DataFileReader = std::function<std::optional<std::string>(const std::string &fileName)>;
+
+// Whether a parsed data file counts as a failed load: the host never writes null, false, 0 or
+// an empty string as a table, so such a value means a damaged or truncated file.
+bool isFailedTableValue(const Json &value);
+
+// Parses one data file. Returns nothing when the text is empty or not JSON; `error` then
+// receives a short description (empty text gives "empty file").
+std::optional<Json> parseDataFile(const std::string &text, std::string *error = nullptr);
+
+// The game database: every table exactly as parsed, with no schema imposed.
+class Database
+{
+public:
+    // Empties every table and forgets the last failure.
+    void clear();
+
+    // Clears, then loads every table in order. Stops at the first file that cannot be read,
+    // is not JSON or holds a failure value (see isFailedTableValue): returns false, names the
+    // file in errorFileName() and leaves the tables read before it in place. On success takes
+    // a backup copy of the whole database and returns true.
+    bool load(const DataFileReader &read);
+
+    const std::string &errorFileName() const { return m_errorFileName; }
+    // Describes the last failure for the log ("Troops.json: cannot be read", ...).
+    const std::string &errorMessage() const { return m_errorMessage; }
+
+    // The table of that member name ("actors", ...); null when not loaded or unknown.
+    const Json &table(const std::string &member) const;
+    Json &mutableTable(const std::string &member);
+
+    // All tables as one object keyed by member name.
+    const Json &tables() const { return m_tables; }
+    // The copy taken after the last successful load; never used to restore.
+    const Json &backup() const { return m_backup; }
+
+    // The system table's "gameTitle", or "" when absent or not a string.
+    std::string gameTitle() const;
+
+    // The "name" of actors[id]; "" for an id without an actor entry.
+    std::string actorName(long long id) const;
+
+private:
+    Json m_tables = Json::object();
+    Json m_backup = Json::object();
+    std::string m_errorFileName;
+    std::string m_errorMessage;
+};
+
+} // namespace vignetta::project
