@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include <nlohmann/json.hpp>
+
+namespace vignetta::json {
+
+// The JSON value type of the whole program: objects keep the order in which their keys were
+// inserted or read, so files round-trip key order and keys this program does not know.
+using Json = nlohmann::ordered_json;
+
+// Writes `value` as compact JSON text, byte for byte as a browser's JSON.stringify writes the
+// same value: no whitespace, whole numbers without a fraction, other numbers as the shortest
+// text that reads back to the same double (with JavaScript's switch to exponent form below 1e-6
+// and from 1e21 on, e.g. "1e-7", "1.5e+21"), NaN and infinities as null, integers beyond 2^53
+// rounded to the double JavaScript would hold. Strings escape only '"', '\\', the short forms
+// \b \f \n \r \t and other control characters as \u00xx (lower-case hex); '/' and non-ASCII
+// characters are written as they are. Invalid UTF-8 bytes in a string are written as U+FFFD.
+std::string stringify(const Json &value);
+void stringifyTo(const Json &value, std::string &out);
+
+// A JavaScript number as String(number) would print it ("60", "0.1", "1e+21", "-1.5e-7").
+std::string numberToString(double value);
+
+// JSON.stringify of a single string, quotes included.
+std::string quoteString(std::string_view text);
+
+// Outcome of parseJson. On failure `value` is null, `error` is a one-line English description
+// and `position` the byte offset (0-based) at which the text went wrong.
+struct ParseResult
+{
+    bool ok = false;
+    Json value;
+    std::string error;
+    std::size_t position = 0;
+
+    explicit operator bool() const { return ok; }
+};
+
+// Deepest nesting of arrays and objects that parseJson accepts; deeper text is refused before
+// it is parsed, so that no later recursive walk can exhaust the stack.
+constexpr int kMaxNestingDepth = 256;
+
+// Parses JSON text (UTF-8, an optional byte-order mark is skipped). Never throws: bad syntax,
+// invalid UTF-8 and excessive nesting come back as an error with its position.
+ParseResult parseJson(std::string_view text);
+
+} // namespace vignetta::json
