@@ -3,7 +3,7 @@ import QtQuick.Controls 1.4
 import Vignetta.Frame 1.0
 import Vignetta.Scene 1.0 as Vig
 import "../Controls" as Vig
-import "../../components_fc/qml/Singletons"
+import Vignetta.Project 1.0
 
 // Every user command as an action (text, hint, shortcut, enabling rule), the menu bar, the
 // two tool-button rows for the timeline, the timeline's context menu and the preview zoom.

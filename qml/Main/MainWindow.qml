@@ -8,7 +8,7 @@ import Vignetta.Scene 1.0 as Vig
 import "../Controls" as Vig
 import "../Singletons" as Vig
 import "../Options"
-import "../../components_fc/qml/Singletons"
+import Vignetta.Project 1.0
 import "../../components_fc/qml/BasicControls"
 import "../Scripts/CommonScripts.js" as CommonScripts
 

@@ -4,7 +4,7 @@ import Qt.labs.settings 1.0
 import Kivra.fab 1.0
 import Vignetta.Frame 1.0
 import Vignetta.Scene 1.0 as Vig
-import "../../components_fc/qml/Singletons"
+import Vignetta.Project 1.0
 import "../../components_fc/qml/BasicControls"
 
 // Opens a Fablecraft project, imports and exports scene files, adds the scene to the user's
