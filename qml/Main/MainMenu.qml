@@ -91,8 +91,7 @@ Item {
 
     // File name of a tool icon in the current icon theme.
     function iconSource(key) {
-        var name = Vig.ThemeManager.currentTheme[key]
-        return name ? Vig.ThemeManager.imageFolder + name : ""
+        return Vig.ThemeManager.currentTheme ? Vig.ThemeManager.iconUrl(key) : ""
     }
 
     readonly property bool openAndEdit: projectOpened && allowEdit

@@ -60,6 +60,9 @@ ApplicationWindow {
 
     property bool geometryRestored: false
     Component.onCompleted: {
+        // The stored settings apply the stored theme when they are first read.
+        Vig.SettingsManager.storage
+
         if (!isNaN(geometry.windowX))
             x = geometry.windowX
         if (!isNaN(geometry.windowY))
@@ -177,7 +180,10 @@ ApplicationWindow {
 
     Dialog_Options {
         id: optionsDialog
+        onCommitSettings: window.themeCommitted()
     }
+    // The timeline reloads its block icons for a new theme.
+    signal themeCommitted()
 
     // Help and the project folder open in other programs, never from inside a menu handler.
     property string urlToOpen: ""
