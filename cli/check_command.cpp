@@ -1,0 +1,32 @@
+#include "cli_common.h"
+#include "commands.h"
+
+#include <algorithm>
+
+namespace vignetta::cli {
+
+int runCheck(const std::vector<std::string> &args)
+{
+    if (args.size() != 1)
+        return usageError("check takes exactly one scene file");
+    const auto doc = loadDocument(args[0]);
+    if (!doc)
+        return exit_bad_input;
+
+    int markers = 0;
+    int lastFrame = 0;
+    for (const scene::Lane &lane : doc->lanes()) {
+        for (const scene::Block &block : lane.blocks) {
+            markers += block.isMarker() ? 1 : 0;
+            lastFrame = std::max(lastFrame, block.end());
+        }
+    }
+    const int blocks = doc->numBlock();
+    printLine(args[0] + ": ok, " + std::to_string(blocks) + (blocks == 1 ? " block" : " blocks") +
+              " (" + std::to_string(markers) + (markers == 1 ? " marker" : " markers") +
+              ") on lanes 0 to " + std::to_string(doc->getLastLaneId()) + ", ending at frame " +
+              std::to_string(lastFrame));
+    return exit_ok;
+}
+
+} // namespace vignetta::cli
