@@ -5,6 +5,7 @@
 #include "services/tutorial_manager.h"
 #include "frame/heavy_process_timer.h"
 #include "frame/main_frame.h"
+#include "controls/checker_board_item.h"
 #include "controls/dialog_placement.h"
 #include "project/data_manager.h"
 
@@ -40,14 +41,17 @@ void registerQmlTypes()
     qmlRegisterSingletonType<app::MainFrame>(
         "Vignetta.Frame", 1, 0, "MainFrame",
         [](QQmlEngine *, QJSEngine *) -> QObject * { return new app::MainFrame; });
-    // --- Project data and dialog placement ----------------------------------------------------
+
+    // --- UI foundation and project data -----------------------------------------------------
     // DataManager: the open project's folder, title, database and plugin list.
     qmlRegisterSingletonType<DataManager>("Vignetta.Project", 1, 0, "DataManager",
         [](QQmlEngine *engine, QJSEngine *) -> QObject * { return new DataManager(engine); });
     // DialogPlacement: the screen area and position of modal windows (ModalWindow.qml).
     qmlRegisterSingletonType<DialogPlacement>("Vignetta.Controls", 1, 0, "DialogPlacement",
         [](QQmlEngine *, QJSEngine *) -> QObject * { return new DialogPlacement; });
-    // --- end of project data and dialog placement ---------------------------------------------
+    // CheckerBoardPainter: the checkerboard behind transparent images (CheckerBoard2.qml).
+    qmlRegisterType<CheckerBoardItem>("Vignetta.Controls", 1, 0, "CheckerBoardPainter");
+    // --- end of UI foundation and project data ------------------------------------------------
 }
 
 } // namespace vignetta

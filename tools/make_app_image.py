@@ -1,9 +1,7 @@
 #!/usr/bin/python3
-"""Draws the program's logo band images and the about-box image.
-
-Writes qml/Images/logo.png (light lettering, for dark themes), logo_black.png (dark
-lettering, for light themes), their "_ja" variants (the same art) and app.png / app_ja.png.
-Run from the repository root: /usr/bin/python3 tools/make_logo.py
+"""Draws the application image of the about box: qml/Images/app.png and app_ja.png (the same
+art). The logo of the window's top band comes with the icon set (tools/make_icons.py).
+Run from the repository root: /usr/bin/python3 tools/make_app_image.py
 Needs Debian's python3-pil and fonts-mplus.
 """
 from pathlib import Path
@@ -27,19 +25,6 @@ def film_frame(draw, x, y, size, ink, accent):
     draw.polygon([(cx - r * 0.7, cy - r), (cx - r * 0.7, cy + r), (cx + r, cy)], fill=accent)
 
 
-def logo(path, ink, accent):
-    height = 40
-    font = ImageFont.truetype(FONT, 26)
-    text = "Vignetta"
-    text_width = int(font.getlength(text))
-    width = 8 + 30 + 8 + text_width + 10
-    image = Image.new("RGBA", (width, height), (0, 0, 0, 0))
-    draw = ImageDraw.Draw(image)
-    film_frame(draw, 8, 6, 28, ink, accent)
-    draw.text((8 + 30 + 8, height // 2), text, font=font, fill=ink, anchor="lm")
-    image.save(path)
-
-
 def app_image(path):
     size = 160
     image = Image.new("RGBA", (size, size), (0, 0, 0, 0))
@@ -54,12 +39,7 @@ def app_image(path):
 
 def main():
     OUT.mkdir(parents=True, exist_ok=True)
-    light = (240, 244, 250, 255)
-    dark = (24, 40, 72, 255)
-    accent = (240, 150, 60, 255)
     for suffix in ("", "_ja"):
-        logo(OUT / f"logo{suffix}.png", light, accent)
-        logo(OUT / f"logo_black{suffix}.png", dark, accent)
         app_image(OUT / f"app{suffix}.png")
 
 
