@@ -4,6 +4,7 @@ import Vignetta.Frame 1.0
 import Vignetta.Scene 1.0 as Vig
 import "../Controls" as Vig
 import Vignetta.Project 1.0
+import "../../components_fc/qml/BasicControls"
 
 // Every user command as an action (text, hint, shortcut, enabling rule), the menu bar, the
 // two tool-button rows for the timeline, the timeline's context menu and the preview zoom.
@@ -392,9 +393,11 @@ Item {
         checkable: true
         checked: root.isPlayback
         enabled: root.projectOpened && !checked
-        // The check mark shows the playback state, not the user's toggling.
-        onToggled: checked = Qt.binding(function() { return root.isPlayback })
-        onTriggered: root.playback()
+        onTriggered: {
+            // The check mark shows the playback state, not the user's toggling.
+            checked = Qt.binding(function() { return root.isPlayback })
+            root.playback()
+        }
     }
     Action {
         id: pauseAction
@@ -530,7 +533,7 @@ Item {
             ToolButton { action: createAudioEventAction }
             ToolButton { action: createAudioFadeEventAction }
             ToolButton { action: createCommentEventAction }
-            ToolBarSeparator {}
+            Rectangle { width: 1; height: 28; y: 4; color: ThemeManager.currentTheme.controlFrame }
             ToolButton { action: openPresetSelectorAction }
         }
     }
@@ -539,13 +542,13 @@ Item {
             spacing: 2
             ToolButton { action: editUndoAction }
             ToolButton { action: editRedoAction }
-            ToolBarSeparator {}
+            Rectangle { width: 1; height: 28; y: 4; color: ThemeManager.currentTheme.controlFrame }
             ToolButton { action: laneNewAction }
             ToolButton { action: playbackAction }
             ToolButton { action: pauseAction }
             ToolButton { action: shrinkAction }
             ToolButton { action: expandAction }
-            ToolBarSeparator {}
+            Rectangle { width: 1; height: 28; y: 4; color: ThemeManager.currentTheme.controlFrame }
             ToolButton { action: editCopyAsEventAction }
         }
     }

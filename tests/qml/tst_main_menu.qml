@@ -92,8 +92,9 @@ TestCase {
         compare(enabledActions(), expected.sort())
         // The navigation keys belong to the timeline only while it has the focus.
         menu.focusInTimeline = false
-        ["controlStart", "controlEnd", "controlNextFrame", "controlPrevFrame",
-         "controlNextEvent", "controlPrevEvent"].forEach(function(n) {
+        var navigation = ["controlStart", "controlEnd", "controlNextFrame", "controlPrevFrame",
+                          "controlNextEvent", "controlPrevEvent"]
+        navigation.forEach(function(n) {
             verify(!menu.actions[n].enabled, n)
         })
     }
