@@ -139,7 +139,7 @@ ApplicationWindow {
         if (!blocks || !projectOpened)
             return
         var lane = selectedLaneId >= 1 ? selectedLaneId : 1
-        if (Vig.TimelineDataManager.insertBlocks(blocks, cursorFrame, lane))
+        if (Vig.TimelineDataManager.insertBlocks(blocks, cursorFrame, lane).length > 0)
             selectedLaneId = lane
     }
 

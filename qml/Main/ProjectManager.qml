@@ -189,7 +189,7 @@ Item {
         // A name typed without a suffix gets the event file's one.
         if (MainFrame.urlFileName(url).indexOf(".") < 0)
             url += ".json"
-        var text = Vig.TimelineDataManager.sceneFileText()
+        var text = Vig.TimelineDataManager.sceneText()
         if (KivraAPI.writeFile(url, text))
             success(qsTr("The export has succeeded."))
         else

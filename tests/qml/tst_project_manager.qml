@@ -113,7 +113,7 @@ TestCase {
         verify(manager.openProject(sampleProject, false))
         Vig.TimelineDataManager.clearData()
         var blocks = [Vig.TimelineDataManager.createEmptyPictureBlock()]
-        verify(Vig.TimelineDataManager.insertBlocks(blocks, 30, 1))
+        compare(Vig.TimelineDataManager.insertBlocks(blocks, 30, 1).length, 1)
 
         // A folder nobody can create files in, not even an administrator.
         manager.seveEvent("file:///proc/vignetta-export.json")
