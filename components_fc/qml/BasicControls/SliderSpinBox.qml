@@ -111,21 +111,27 @@ Row {
                 color: root.pal.normalBack1
                 border.color: control.activeFocus ? root.pal.focusFrame : root.pal.controlFrame
             }
-            incrementControl: Text {
-                text: "\u25b4"
-                color: root.pal.normalText
-                font.pixelSize: 10
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignBottom
+            incrementControl: Item {
                 implicitWidth: 14
+                Text {
+                    anchors.fill: parent
+                    text: "\u25b4"
+                    color: root.pal.normalText
+                    font.pixelSize: 10
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignBottom
+                }
             }
-            decrementControl: Text {
-                text: "\u25be"
-                color: root.pal.normalText
-                font.pixelSize: 10
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignTop
+            decrementControl: Item {
                 implicitWidth: 14
+                Text {
+                    anchors.fill: parent
+                    text: "\u25be"
+                    color: root.pal.normalText
+                    font.pixelSize: 10
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignTop
+                }
             }
         }
     }
