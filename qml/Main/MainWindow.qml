@@ -52,8 +52,9 @@ ApplicationWindow {
 
     Settings {
         id: geometry
-        property real windowX: NaN
-        property real windowY: NaN
+        // First start: centred on the available desktop.
+        property real windowX: KivraAPI.desktopX() + Math.max(0, (KivraAPI.desktopWidth() - 1200) / 2)
+        property real windowY: KivraAPI.desktopY() + Math.max(0, (KivraAPI.desktopHeight() - 720) / 2)
         property real windowWidth: 1200
         property real windowHeight: 720
     }
@@ -63,12 +64,12 @@ ApplicationWindow {
         // The stored settings apply the stored theme when they are first read.
         Vig.SettingsManager.storage
 
-        if (!isNaN(geometry.windowX))
-            x = geometry.windowX
-        if (!isNaN(geometry.windowY))
-            y = geometry.windowY
-        width = Math.max(minimumWidth, geometry.windowWidth)
-        height = Math.max(minimumHeight, geometry.windowHeight)
+        // Stored values that are not numbers (a hand-edited store) fall back to the defaults.
+        x = isFinite(geometry.windowX) ? geometry.windowX : 0
+        y = isFinite(geometry.windowY) ? geometry.windowY : 0
+        width = isFinite(geometry.windowWidth) ? Math.max(minimumWidth, geometry.windowWidth) : 1200
+        height = isFinite(geometry.windowHeight) ? Math.max(minimumHeight, geometry.windowHeight)
+                                                 : 720
         CommonScripts.adjustWindow(window)
         geometryRestored = true
     }
@@ -252,7 +253,7 @@ ApplicationWindow {
             anchors { left: parent.left; right: parent.right }
             height: 6
             y: MainFrame.splitterTop(mainArea.splitterPosition, mainArea.splitterRange)
-            color: ThemeManager.currentTheme.window2
+            color: ThemeManager.currentTheme.inactiveTab1
 
             MouseArea {
                 anchors.fill: parent

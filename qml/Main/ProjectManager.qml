@@ -58,12 +58,13 @@ Item {
 
     // --- File dialog shared by open, import and export ----------------------------------
     property var dialogAction: null
+    // The user's documents until a project is opened, then the project folder.
+    property string dialogFolder: KivraAPI.pathToUrl(KivraAPI.standardDocumentsLocation())
 
     FileDialog {
         id: fileDialog
         selectMultiple: false
         selectFolder: false
-        folder: KivraAPI.pathToUrl(KivraAPI.standardDocumentsLocation())
         onAccepted: {
             var action = root.dialogAction
             root.dialogAction = null
@@ -80,6 +81,8 @@ Item {
             fileDialog.selectExisting = existing
             root.dialogAction = action
             fileDialog.open()
+            // The toolkit's dialog takes a start folder only once it is showing.
+            fileDialog.folder = root.dialogFolder
         })
     }
 
@@ -88,7 +91,7 @@ Item {
                              doImport)
     onFileExport: {
         if (isWindows) {
-            var url = KivraAPI.getSaveFileUrl(qsTr("Export Event"), fileDialog.folder,
+            var url = KivraAPI.getSaveFileUrl(qsTr("Export Event"), dialogFolder,
                                               Vig.Constants.eventFilter).toString()
             if (url !== "")
                 doExport(url)
@@ -146,7 +149,7 @@ Item {
         projectFileUrl = url
         var folder = MainFrame.projectFolderUrl(url)
         DataManager.projectUrl = folder
-        fileDialog.folder = folder
+        dialogFolder = folder
 
         if (!DataManager.loadDatabase()) {
             error(qsTr("Unable to load file %1.").arg(DataManager.errorFileName))
