@@ -9,7 +9,13 @@
 #include "controls/dialog_placement.h"
 #include "project/data_manager.h"
 
+#include "bridge/block_list_model.h"
+#include "bridge/constants.h"
+#include "bridge/lane_list_model.h"
+#include "bridge/timeline_data_manager.h"
+
 #include <QQmlEngine>
+#include <QtQml>
 
 namespace vignetta {
 
@@ -52,6 +58,22 @@ void registerQmlTypes()
     // CheckerBoardPainter: the checkerboard behind transparent images (CheckerBoard2.qml).
     qmlRegisterType<CheckerBoardItem>("Vignetta.Controls", 1, 0, "CheckerBoardPainter");
     // --- end of UI foundation and project data ------------------------------------------------
+    // --- Scene document: "Vignetta.Scene" 1.0 -------------------------------------------------
+    // Imported by the views as `import Vignetta.Scene 1.0 as Vig`.
+    {
+        const char *uri = "Vignetta.Scene";
+        qmlRegisterSingletonType<bridge::TimelineDataManager>(
+            uri, 1, 0, "TimelineDataManager",
+            [](QQmlEngine *, QJSEngine *) -> QObject * { return new bridge::TimelineDataManager; });
+        qmlRegisterSingletonType<bridge::Constants>(
+            uri, 1, 0, "Constants",
+            [](QQmlEngine *, QJSEngine *) -> QObject * { return new bridge::Constants; });
+        qmlRegisterUncreatableType<bridge::LaneListModel>(
+            uri, 1, 0, "LaneListModel", QStringLiteral("Read TimelineDataManager.lanes"));
+        qmlRegisterUncreatableType<bridge::BlockListModel>(
+            uri, 1, 0, "BlockListModel",
+            QStringLiteral("Read TimelineDataManager.markers or a lane's blocks"));
+    }
 }
 
 } // namespace vignetta
