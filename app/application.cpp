@@ -5,10 +5,7 @@
 
 namespace vignetta {
 
-Application::Application(int &argc, char **argv)
-    : QApplication(argc, argv)
-{
-}
+Application::Application(int &argc, char **argv) : QApplication(argc, argv) {}
 
 bool Application::event(QEvent *event)
 {

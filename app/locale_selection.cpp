@@ -9,14 +9,14 @@ namespace vignetta {
 
 QString catalogueNameFor(const QString &name, LocaleAliases aliases)
 {
-    struct Rule {
+    struct Rule
+    {
         const char *prefix;
         const char *catalogue;
     };
     static const Rule head[] = {{"zh_TW", "zh_TW"}, {"zh_CN", "zh_CN"}};
-    static const Rule tail[] = {{"ko", "ko_KR"}, {"ar", "ar"},    {"fr", "fr_FR"},
-                                {"de", "de_DE"}, {"es", "es_ES"}, {"it", "it_IT"},
-                                {"pt", "pt_BR"}, {"ru", "ru_RU"}};
+    static const Rule tail[] = {{"ko", "ko_KR"}, {"ar", "ar"},    {"fr", "fr_FR"}, {"de", "de_DE"},
+                                {"es", "es_ES"}, {"it", "it_IT"}, {"pt", "pt_BR"}, {"ru", "ru_RU"}};
     for (const Rule &rule : head) {
         if (name.startsWith(QLatin1String(rule.prefix)))
             return QString::fromLatin1(rule.catalogue);

@@ -12,7 +12,8 @@ enum class LocaleAliases {
 };
 
 // Maps a locale name by its prefix (case-sensitive, first match wins).
-QString catalogueNameFor(const QString &localeName, LocaleAliases aliases = LocaleAliases::Standard);
+QString catalogueNameFor(const QString &localeName,
+                         LocaleAliases aliases = LocaleAliases::Standard);
 
 // The first line of the file "Locale" in `folder`, line feed included, when it exists, can be
 // read and has at least two characters; otherwise an empty string.

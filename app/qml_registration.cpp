@@ -24,19 +24,21 @@ void registerQmlTypes()
     // Each subsystem adds its registrations here, in start-up order.
 
     // --- Native services: module "Kivra.fab" 1.0 -----------------------------------------------
-    qmlRegisterSingletonType<KivraAPI>("Kivra.fab", 1, 0, "KivraAPI",
-                                       [](QQmlEngine *engine, QJSEngine *scriptEngine) -> QObject * {
-                                           return new KivraAPI(engine, scriptEngine);
-                                       });
+    qmlRegisterSingletonType<KivraAPI>(
+        "Kivra.fab", 1, 0, "KivraAPI",
+        [](QQmlEngine *engine, QJSEngine *scriptEngine) -> QObject * {
+            return new KivraAPI(engine, scriptEngine);
+        });
     qmlRegisterSingletonType<TutorialManager>(
         "Kivra.fab", 1, 0, "TutorialManager",
         [](QQmlEngine *, QJSEngine *) -> QObject * { return new TutorialManager; });
 
     // --- Append services: module "Kivra.append" 1.0 --------------------------------------------
-    qmlRegisterSingletonType<AppendAPI>("Kivra.append", 1, 0, "AppendAPI",
-                                        [](QQmlEngine *engine, QJSEngine *scriptEngine) -> QObject * {
-                                            return new AppendAPI(engine, scriptEngine);
-                                        });
+    qmlRegisterSingletonType<AppendAPI>(
+        "Kivra.append", 1, 0, "AppendAPI",
+        [](QQmlEngine *engine, QJSEngine *scriptEngine) -> QObject * {
+            return new AppendAPI(engine, scriptEngine);
+        });
 
     // --- Preview: painted items of "Kivra.append" 1.0 ------------------------------------------
     // PreviewBody, then Thumbnail (qmlRegisterType), and the image loader's cache clearer

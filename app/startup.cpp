@@ -57,7 +57,8 @@ int runApplication(int argc, char **argv)
     auto splash = std::make_unique<QSplashScreen>(QPixmap(QStringLiteral(":/splash/splash.png")));
     splash->show();
 
-    auto marker = std::make_unique<ProcessMarker>((applicationName + QStringLiteral("Mutex")).toUtf8());
+    auto marker =
+        std::make_unique<ProcessMarker>((applicationName + QStringLiteral("Mutex")).toUtf8());
 
     qInstallMessageHandler(bareTextMessageHandler);
     applyApplicationIdentity();

@@ -8,4 +8,9 @@ jobs="${JOBS:-2}"
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j"$jobs" --target vignetta
-exec "$build/bin/vignetta" "$root/sample/SampleProject/Sample.fabproject" "$@"
+project="$root/sample/SampleProject/Sample.fabproject"
+if [[ ! -s "$project" ]]; then
+    echo "run-sample: the sample project $project is missing" >&2
+    exit 1
+fi
+exec "$build/bin/vignetta" "$project" "$@"

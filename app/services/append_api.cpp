@@ -29,10 +29,8 @@ void pushOverrideCursor(Qt::CursorShape shape)
 } // namespace
 
 AppendAPI::AppendAPI(QQmlEngine *engine, QJSEngine *scriptEngine, QQuickItem *parent)
-    : QQuickItem(parent)
-    , m_engine(engine)
-    , m_scriptEngine(scriptEngine)
-    , m_mimePrefix(clipboard::hostPrefix())
+    : QQuickItem(parent), m_engine(engine), m_scriptEngine(scriptEngine),
+      m_mimePrefix(clipboard::hostPrefix())
 {
 }
 

@@ -41,9 +41,9 @@ void setSingleEntry(const QString &mimeType, const QString &data)
 
 QString firstDataFormat(const QStringList &formats)
 {
-    static const QStringList bookkeeping = {
-        QStringLiteral("TARGETS"), QStringLiteral("MULTIPLE"), QStringLiteral("TIMESTAMP"),
-        QStringLiteral("SAVE_TARGETS")};
+    static const QStringList bookkeeping = {QStringLiteral("TARGETS"), QStringLiteral("MULTIPLE"),
+                                            QStringLiteral("TIMESTAMP"),
+                                            QStringLiteral("SAVE_TARGETS")};
     for (const QString &format : formats) {
         if (!bookkeeping.contains(format))
             return format;

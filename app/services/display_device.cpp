@@ -9,9 +9,9 @@ namespace vignetta {
 
 bool isBlackListedAdapterName(const QString &name)
 {
-    return name.contains(QLatin1String("Intel(R)"))
-           && (name.contains(QLatin1String("Express Chipset"))
-               || name.endsWith(QLatin1String("HD Graphics")));
+    return name.contains(QLatin1String("Intel(R)")) &&
+           (name.contains(QLatin1String("Express Chipset")) ||
+            name.endsWith(QLatin1String("HD Graphics")));
 }
 
 std::optional<DisplayAdapter> queryDisplayAdapter()

@@ -7,7 +7,8 @@
 namespace vignetta {
 
 // What the display adapter query reports: the adapter's name and its driver version.
-struct DisplayAdapter {
+struct DisplayAdapter
+{
     QString name;
     QString driverVersion;
 };

@@ -155,11 +155,9 @@ bool removeDir(const QString &path)
     if (!info.isDir())
         return true;
     const auto filters = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System;
-    for (const QFileInfo &entry :
-         QDir(path).entryInfoList(filters, QDir::DirsFirst | QDir::Name)) {
-        const bool removed = entry.isDir() && !entry.isSymLink()
-                                 ? removeDir(entry.filePath())
-                                 : QFile::remove(entry.filePath());
+    for (const QFileInfo &entry : QDir(path).entryInfoList(filters, QDir::DirsFirst | QDir::Name)) {
+        const bool removed = entry.isDir() && !entry.isSymLink() ? removeDir(entry.filePath())
+                                                                 : QFile::remove(entry.filePath());
         if (!removed)
             return false;
     }

@@ -70,10 +70,8 @@ void pushOverrideCursor(Qt::CursorShape shape)
 } // namespace
 
 KivraAPI::KivraAPI(QQmlEngine *engine, QJSEngine *scriptEngine, QQuickItem *parent)
-    : QQuickItem(parent)
-    , m_engine(engine)
-    , m_scriptEngine(scriptEngine)
-    , m_mimePrefix(clipboard::programPrefix())
+    : QQuickItem(parent), m_engine(engine), m_scriptEngine(scriptEngine),
+      m_mimePrefix(clipboard::programPrefix())
 {
 }
 
@@ -245,6 +243,9 @@ bool KivraAPI::createDirectories(const QUrl &url) const
 
 QString KivraAPI::readResource(const QString &path) const
 {
+    // QML code tends to spell resources as URLs; "qrc:/x" is the resource ":/x".
+    if (path.startsWith(QLatin1String("qrc:"), Qt::CaseInsensitive))
+        return files::readText(QLatin1Char(':') + QUrl(path).path());
     return files::readText(path);
 }
 

@@ -33,17 +33,12 @@ private:
 private slots:
     void init() { QGuiApplication::clipboard()->clear(); }
 
-    void prefixesFollowTheNames()
-    {
-        QCOMPARE(api.mimePrefix(), QStringLiteral("application/vignetta-"));
-        QCOMPARE(append.mimePrefix(), QStringLiteral("application/fable-"));
-    }
-
     void programFormatRoundTripsExactBytes_data()
     {
         QTest::addColumn<QString>("text");
         QTest::newRow("json") << QStringLiteral(R"([{"blockId":1,"laneId":2}])");
-        QTest::newRow("non-ascii") << QStringLiteral("「こんにちは」 – Grüße 🎞\n\"quoted\"");
+        QTest::newRow("non-ascii")
+            << QStringLiteral("「こんにちは」 – Grüße 🎞\n\"quoted\"");
         QTest::newRow("empty") << QString();
     }
     void programFormatRoundTripsExactBytes()

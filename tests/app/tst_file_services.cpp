@@ -54,7 +54,8 @@ private slots:
     void init()
     {
         QVERIFY(tmp.isValid());
-        root = tmp.path() + QStringLiteral("/t") + QString::number(QRandomGenerator::global()->generate());
+        root = tmp.path() + QStringLiteral("/t") +
+               QString::number(QRandomGenerator::global()->generate());
         QVERIFY(QDir().mkpath(root));
     }
 
@@ -141,7 +142,8 @@ private slots:
         QFile::setPermissions(at("locked/inner"), QFile::ReadOwner | QFile::ExeOwner);
         QVERIFY(!api.removeDir(at("locked")));
         QVERIFY(QFileInfo::exists(at("locked/inner/f.txt")));
-        QFile::setPermissions(at("locked/inner"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(at("locked/inner"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     void readAndWriteText()
@@ -168,6 +170,9 @@ private slots:
         QVERIFY(!api.writeFile(urlAt("w/deep"), text)); // a folder is not replaced
         QVERIFY(QFileInfo(at("w/deep")).isDir());
         QVERIFY(!api.readResource(QStringLiteral(":/splash/splash.png")).isEmpty());
+        QCOMPARE(api.readResource(QStringLiteral("qrc:/qml/Main/MainWindow.qml")),
+                 api.readResource(QStringLiteral(":/qml/Main/MainWindow.qml")));
+        QVERIFY(api.readResource(QStringLiteral(":/qml/Main/MainWindow.qml")).contains("Window"));
         QCOMPARE(api.readResource(QStringLiteral(":/no/such/resource")), QString());
     }
 
@@ -181,7 +186,8 @@ private slots:
         rlimit small = saved;
         small.rlim_cur = 4096;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const bool written = api.writeFile(urlAt("lim/keep.txt"), QString(100000, QLatin1Char('x')));
+        const bool written =
+            api.writeFile(urlAt("lim/keep.txt"), QString(100000, QLatin1Char('x')));
         const bool imageWritten = append.writeImageFile(
             urlAt("lim/keep.bmp"), QVariant::fromValue(QImage(400, 400, QImage::Format_RGB32)));
         setrlimit(RLIMIT_FSIZE, &saved);
@@ -238,8 +244,6 @@ private slots:
         QCOMPARE(api.getFileMD5Hash(at("f/scene.event.json")),
                  QStringLiteral("827ccb0eea8a706c4c34a16891f84e7b"));
         QCOMPARE(api.getFileMD5Hash(at("f/none")), QString());
-        QCOMPARE(api.getMD5Hash(QStringLiteral("ä")),
-                 QString::fromLatin1(QCryptographicHash::hash("\xc3\xa4", QCryptographicHash::Md5).toHex()));
     }
 
     void pathAndUrlConversions()

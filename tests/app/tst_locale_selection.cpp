@@ -12,6 +12,7 @@ class TestLocaleSelection : public QObject
     Q_OBJECT
 
 private slots:
+    // clang-format off
     void prefixTable_data()
     {
         QTest::addColumn<QString>("name");
@@ -34,6 +35,7 @@ private slots:
         QTest::newRow("C") << "C" << "en_US" << "en_US";
         QTest::newRow("empty") << "" << "en_US" << "en_US";
     }
+    // clang-format on
     void prefixTable()
     {
         QFETCH(QString, name);
@@ -43,6 +45,7 @@ private slots:
         QCOMPARE(vignetta::catalogueNameFor(name, LocaleAliases::WithSingaporeAsCn), withAlias);
     }
 
+    // clang-format off
     void localeFile_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -57,6 +60,7 @@ private slots:
         QTest::newRow("empty") << QByteArray() << "de_DE";
         QTest::newRow("zh_SG") << QByteArray("zh_SG") << "en_US";
     }
+    // clang-format on
     void localeFile()
     {
         QFETCH(QByteArray, content);
@@ -84,10 +88,11 @@ private slots:
 
     void everyResultHasACatalogue()
     {
-        for (const char *name : {"zh_TW", "zh_CN", "ko", "ar", "fr", "de", "es", "it", "pt", "ru"}) {
+        for (const char *name :
+             {"zh_TW", "zh_CN", "ko", "ar", "fr", "de", "es", "it", "pt", "ru"}) {
             const QString catalogue = vignetta::catalogueNameFor(QString::fromLatin1(name));
-            QVERIFY2(QFile::exists(QStringLiteral(":/translations/") + catalogue
-                                   + QStringLiteral(".qm")),
+            QVERIFY2(QFile::exists(QStringLiteral(":/translations/") + catalogue +
+                                   QStringLiteral(".qm")),
                      qPrintable(catalogue));
         }
         QVERIFY(QFile::exists(QStringLiteral(":/translations/cocoa.qm")));

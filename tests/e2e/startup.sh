@@ -26,6 +26,18 @@ passes=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok: $*"; passes=$((passes + 1)); }
 
+# The id of the visible main window: titled "Vignetta", or "<game title> - Vignetta" once a
+# project is open. xdotool matches names ignoring case, and the splash screen is "vignetta".
+main_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --name 'Vignetta$' 2>/dev/null || true); do
+        if [[ "$(xdotool getwindowname "$id" 2>/dev/null)" =~ ^(.+\ -\ )?Vignetta$ ]]; then
+            echo "$id"
+            return
+        fi
+    done
+}
+
 # Starts the editor (in folder $1, with the remaining arguments), waits for its window and
 # records what the settings store held at that moment in $work/seen.conf. Returns non-zero when
 # no window appeared.
@@ -36,7 +48,7 @@ run_editor() {
     local pid=$! found=""
     for _ in $(seq 1 600); do
         if ! kill -0 "$pid" 2>/dev/null; then break; fi
-        found="$(xdotool search --onlyvisible --name '^Vignetta$' 2>/dev/null | head -n 1 || true)"
+        found="$(main_window)"
         if [[ -n "$found" ]]; then
             cp "$settings" "$work/seen.conf" 2>/dev/null || true
             break
