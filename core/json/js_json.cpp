@@ -241,6 +241,8 @@ std::size_t excessiveNesting(std::string_view text)
     return std::string_view::npos;
 }
 
+// The library's message without its "[json.exception...] " prefix, and with any byte that is
+// not printable UTF-8 (the message quotes the offending input) shown as '?'.
 std::string cleanMessage(const char *what)
 {
     std::string msg(what);
@@ -249,7 +251,19 @@ std::string cleanMessage(const char *what)
         if (close != std::string::npos)
             msg.erase(0, close + 2);
     }
-    return msg;
+    std::string clean;
+    for (std::size_t i = 0; i < msg.size();) {
+        const auto c = static_cast<unsigned char>(msg[i]);
+        const std::size_t len = utf8SequenceLength(msg, i);
+        if (len == 0 || c < 0x20 || c == 0x7F) {
+            clean += '?';
+            ++i;
+        } else {
+            clean.append(msg, i, len);
+            i += len;
+        }
+    }
+    return clean;
 }
 
 } // namespace
@@ -299,7 +313,18 @@ ParseResult parseJson(std::string_view text)
         result.error = cleanMessage(e.what());
         result.value = nullptr;
     } catch (const Json::exception &e) {
+        // A number too large for a double: the message quotes it, which locates it.
         result.error = cleanMessage(e.what());
+        const std::string what = e.what();
+        const auto open = what.find('\'');
+        const auto close = what.rfind('\'');
+        if (open != std::string::npos && close > open + 1) {
+            const auto at = text.find(what.substr(open + 1, close - open - 1));
+            if (at != std::string_view::npos) {
+                result.position = at;
+                result.error += " at byte " + std::to_string(at);
+            }
+        }
         result.value = nullptr;
     } catch (const std::bad_alloc &) {
         result.error = "not enough memory to read the text";

@@ -116,7 +116,8 @@ std::string checkElement(const Json &e, std::size_t index)
     if (id == e.end())
         return where + " has no blockId";
     if (!wholeNumber(*id, 1, std::numeric_limits<int>::max()))
-        return where + " has blockId " + describe(*id) + "; a whole number of at least 1 is needed";
+        return where + " has blockId " + describe(*id) + "; a whole number from 1 to " +
+               std::to_string(std::numeric_limits<int>::max()) + " is needed";
     const std::string named = where + " (blockId " + json::stringify(*id) + ")";
     const auto lane = e.find("laneId");
     if (lane == e.end())
@@ -179,7 +180,12 @@ SceneReadResult readSceneText(std::string_view text)
         result.hasPosition = true;
         return result;
     }
-    const Json &root = parsed.value;
+    return readSceneValue(parsed.value);
+}
+
+SceneReadResult readSceneValue(const Json &root)
+{
+    SceneReadResult result;
     if (!root.is_array()) {
         result.error = "the top level is " + describe(root) + ", not an array of blocks";
         return result;

@@ -41,6 +41,9 @@ struct SceneReadResult
 // Duplicate blockIds are allowed here: an imported set receives new ids anyway.
 SceneReadResult readSceneText(std::string_view text);
 
+// The same checks on a value that has already been parsed (a pasted or preset block array).
+SceneReadResult readSceneValue(const Json &root);
+
 // Reads a scene file from disk; a file that cannot be read gives an error naming the path.
 SceneReadResult readSceneFile(const std::filesystem::path &path);
 

@@ -99,7 +99,11 @@ TEST(SceneJson, ParseFailuresCarryAPosition)
     EXPECT_EQ(badUtf8.position, 3u);
 
     EXPECT_FALSE(parseJson("").ok);
-    EXPECT_FALSE(parseJson("1e400").ok);
+    const auto huge = parseJson("[1, 1e400]");
+    EXPECT_FALSE(huge.ok);
+    EXPECT_EQ(huge.position, 4u);
+    // The message quotes the bad byte; it must stay valid, printable UTF-8.
+    EXPECT_EQ(badUtf8.error.find('\xff'), std::string::npos) << badUtf8.error;
     EXPECT_TRUE(parseJson("\xEF\xBB\xBF[1]").ok);
 }
 

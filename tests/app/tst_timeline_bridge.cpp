@@ -1,0 +1,330 @@
+#include <QAbstractItemModelTester>
+#include <QPointer>
+#include <QJSEngine>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "bridge/block_list_model.h"
+#include "bridge/constants.h"
+#include "bridge/json_qt.h"
+#include "bridge/lane_list_model.h"
+#include "bridge/timeline_data_manager.h"
+#include "json/js_json.h"
+#include "qml_registration.h"
+#include "scene/builders.h"
+#include "scene/scene_file.h"
+
+using namespace vignetta;
+using bridge::BlockListModel;
+using bridge::LaneListModel;
+using bridge::TimelineDataManager;
+
+class TimelineBridgeTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QQmlEngine *engine = nullptr;
+    TimelineDataManager *manager = nullptr;
+
+    QJSValue js(const QString &code) { return engine->evaluate(code); }
+    // Evaluates JavaScript with the singleton bound to `tdm`.
+    QJSValue call(const QString &body)
+    {
+        QJSValue fn = js(QStringLiteral("(function(tdm) { return ") + body +
+                               QStringLiteral("; })"));
+        const QJSValue result = fn.call({engine->newQObject(manager)});
+        if (result.isError())
+            qWarning() << result.toString();
+        return result;
+    }
+    int lastSnapshot() const { return manager->bufferIndex(); }
+
+private slots:
+    void initTestCase()
+    {
+        registerQmlTypes();
+    }
+
+    void init()
+    {
+        engine = new QQmlEngine;
+        const int id = qmlTypeId("Vignetta.Scene", 1, 0, "TimelineDataManager");
+        QVERIFY(id >= 0);
+        manager = engine->singletonInstance<TimelineDataManager *>(id);
+        QVERIFY(manager);
+        QQmlEngine::setObjectOwnership(manager, QQmlEngine::CppOwnership);
+        manager->clearBuffer();
+        manager->pushBuffer();
+    }
+
+    void cleanup()
+    {
+        QPointer<TimelineDataManager> alive = manager;
+        delete engine;
+        delete alive.data(); // unless the engine took it along
+        engine = nullptr;
+        manager = nullptr;
+    }
+
+    void buildersCrossInKeyOrder()
+    {
+        // What QML's JSON.stringify makes of a built block is the document's own text.
+        const QString text = call("JSON.stringify(tdm.createEmptyScrollBlock())").toString();
+        scene::Document doc = scene::Document::emptyScene();
+        const auto expected = json::stringify(scene::createEmptyScrollBlock(doc).toJson());
+        QCOMPARE(text, QString::fromStdString(expected));
+        QCOMPARE(call("tdm.createEmptyPictureBlock().eventData.imageIndex").toInt(), 1);
+        QCOMPARE(call("tdm.createEmptyLane().laneId").toInt(), 2);
+        QCOMPARE(call("tdm.mode_sound_fade").toInt(), 8);
+        QVERIFY(call("tdm.getBlock(42) === null").toBool());
+    }
+
+    void jsonCrossesBothWays()
+    {
+        const QJSValue obj = js(QStringLiteral("({z:1,a:[true,null,2.5,'\u00e9'],m:{y:-0.5,x:1e21},f:function(){},u:undefined})"));
+        const json::Json j = bridge::fromJSValue(obj);
+        QCOMPARE(QString::fromStdString(json::stringify(j)),
+                 QStringLiteral(R"({"z":1,"a":[true,null,2.5,"é"],"m":{"y":-0.5,"x":1e+21}})"));
+        // And back: JSON.stringify in QML agrees byte for byte.
+        const QJSValue back = bridge::toJSValue(*engine, j);
+        QJSValue stringify = js("(function(v) { return JSON.stringify(v); })");
+        QCOMPARE(stringify.call({back}).toString(), QString::fromStdString(json::stringify(j)));
+        // Plain variants (unordered maps) convert too.
+        QVariantMap map{{"b", 2}, {"a", QVariantList{1.5, QString("x")}}};
+        QCOMPARE(QString::fromStdString(json::stringify(bridge::fromVariant(map))),
+                 QStringLiteral(R"({"a":[1.5,"x"],"b":2})"));
+    }
+
+    void editsEmitRowSignals()
+    {
+        LaneListModel *lanes = manager->lanes();
+        QAbstractItemModelTester laneTester(lanes, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(lanes->rowCount(), 1);
+        BlockListModel *lane1 = lanes->blocksOf(1);
+        QVERIFY(lane1);
+        QAbstractItemModelTester blockTester(lane1, QAbstractItemModelTester::FailureReportingMode::QtTest);
+
+        QSignalSpy inserted(lane1, &QAbstractItemModel::rowsInserted);
+        QSignalSpy insertedIds(manager, &TimelineDataManager::blocksInserted);
+        QSignalSpy undoState(manager, &TimelineDataManager::undoStateChanged);
+        const int a = manager->insertNewBlock(scene::mode_picture, 100, 1);
+        QCOMPARE(a, 1);
+        QCOMPARE(inserted.count(), 1);
+        QCOMPARE(insertedIds.count(), 1);
+        QVERIFY(undoState.count() >= 1);
+        QVERIFY(manager->canUndo());
+        QCOMPARE(lane1->data(lane1->index(0), BlockListModel::BlockStartRole).toInt(), 100);
+        QCOMPARE(lane1->data(lane1->index(0), BlockListModel::MaxDelayRole).toInt(), 999);
+
+        // A second block pushed past the first, a third that ripples it.
+        const int b = manager->insertNewBlock(scene::mode_picture, 120, 1);
+        QCOMPARE(lane1->data(lane1->index(1), BlockListModel::BlockStartRole).toInt(), 160);
+        QSignalSpy changed(lane1, &QAbstractItemModel::dataChanged);
+        const int c = manager->insertNewBlock(scene::mode_message, 100, 1);
+        QVERIFY(c > 0);
+        QCOMPARE(changed.count(), 2); // both earlier blocks moved later
+        QCOMPARE(manager->document().getBlock(a)->start(), 116);
+        QCOMPARE(manager->document().getBlock(b)->start(), 176);
+
+        // A new lane is a row insertion; moving a block there removes and inserts rows.
+        QSignalSpy laneRows(lanes, &QAbstractItemModel::rowsInserted);
+        QCOMPARE(manager->addLane(), 2);
+        QCOMPARE(laneRows.count(), 1);
+        BlockListModel *lane2 = lanes->blocksOf(2);
+        QAbstractItemModelTester lane2Tester(lane2, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy removed(lane1, &QAbstractItemModel::rowsRemoved);
+        QSignalSpy added(lane2, &QAbstractItemModel::rowsInserted);
+        QVERIFY(call(QStringLiteral("(function() { var d = tdm.getBlock(%1); d.laneId = 2;"
+                                    " d.eventData.blockStart = 0; return tdm.moveBlocks([d], 0, 2); })()")
+                         .arg(b))
+                    .toBool());
+        QCOMPARE(removed.count(), 1);
+        QCOMPARE(added.count(), 1);
+        QCOMPARE(lane2->blockIdAt(0), b);
+        QCOMPARE(lane1->rowOf(b), -1);
+        const QModelIndex lane2Row = lanes->index(1);
+        QCOMPARE(lanes->data(lane2Row, LaneListModel::BlockCountRole).toInt(), 1);
+        QCOMPARE(lanes->data(lane2Row, LaneListModel::LaneEndRole).toInt(), 60);
+
+        // Delete: a row removal and one snapshot.
+        const int before = lastSnapshot();
+        QCOMPARE(manager->deleteBlocks({c, 999}), 1);
+        QCOMPARE(lastSnapshot(), before + 1);
+        QCOMPARE(lane1->count(), 1);
+    }
+
+    void fieldWritesNotifyModelsAndPreview()
+    {
+        const int id = manager->insertNewBlock(scene::mode_picture, 0, 1);
+        BlockListModel *lane1 = manager->lanes()->blocksOf(1);
+        QAbstractItemModelTester tester(lane1, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy rowChanged(lane1, &QAbstractItemModel::dataChanged);
+        QSignalSpy blockChanged(manager, &TimelineDataManager::blockChanged);
+        const int snapshots = lastSnapshot();
+
+        QVERIFY(call(QStringLiteral("tdm.setBlockField(%1, 'startPosition.x', 120.5)").arg(id)).toBool());
+        QCOMPARE(rowChanged.count(), 1);
+        QCOMPARE(blockChanged.count(), 1);
+        QCOMPARE(blockChanged.at(0).at(0).toInt(), id);
+        QCOMPARE(blockChanged.at(0).at(1).toString(), QStringLiteral("startPosition.x"));
+        QCOMPARE(manager->document().getBlock(id)->view().startPosition.x, 120.5);
+        QCOMPARE(lastSnapshot(), snapshots); // a field write takes no snapshot
+
+        QVERIFY(call(QStringLiteral("tdm.setBlockFields(%1, {'endColor.R': -68, 'messageText': 'a\\nb'})").arg(id)).toBool());
+        QCOMPARE(blockChanged.count(), 3);
+        QCOMPARE(lane1->data(lane1->index(0), BlockListModel::MessageTextRole).toString(), QStringLiteral("a\nb"));
+        QCOMPARE(call(QStringLiteral("tdm.getBlockField(%1, 'endColor.R')").arg(id)).toInt(), -68);
+
+        // Refused writes change nothing and say nothing.
+        rowChanged.clear();
+        blockChanged.clear();
+        const std::string before = json::stringify(manager->document().getBlock(id)->toJson());
+        QVERIFY(!call(QStringLiteral("tdm.setBlockField(%1, 'blockStart', 50)").arg(id)).toBool());
+        QVERIFY(!call(QStringLiteral("tdm.setBlockField(%1, 'imageIndex', 101)").arg(id)).toBool());
+        QVERIFY(!call(QStringLiteral("tdm.setBlockField(%1, 'messageText.x', 1)").arg(id)).toBool());
+        QVERIFY(!call(QStringLiteral("tdm.setBlockFields(%1, {'origin': 1, 'blockMode': 3})").arg(id)).toBool());
+        QVERIFY(!call("tdm.setBlockField(4242, 'origin', 1)").toBool());
+        QCOMPARE(json::stringify(manager->document().getBlock(id)->toJson()), before);
+        QCOMPARE(rowChanged.count(), 0);
+        QCOMPARE(blockChanged.count(), 0);
+        // Writing the value a field already has reports nothing either.
+        QVERIFY(call(QStringLiteral("tdm.setBlockField(%1, 'startPosition.x', 120.5)").arg(id)).toBool());
+        QCOMPARE(blockChanged.count(), 0);
+    }
+
+    void undoRedoAndZoomResetModels()
+    {
+        LaneListModel *lanes = manager->lanes();
+        QAbstractItemModelTester laneTester(lanes, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const int id = manager->insertNewBlock(scene::mode_screen, 10, 1);
+        QCOMPARE(manager->addLane(), 2);
+        QCOMPARE(lanes->rowCount(), 2);
+        manager->setBlockField(id, "flashEnabled", QJSValue(true));
+        manager->pushBuffer();
+
+        QSignalSpy laneReset(lanes, &QAbstractItemModel::modelReset);
+        QSignalSpy blockReset(lanes->blocksOf(1), &QAbstractItemModel::modelReset);
+        QSignalSpy documentReset(manager, &TimelineDataManager::documentReset);
+        QVERIFY(manager->undo());
+        QCOMPARE(laneReset.count(), 1);
+        QCOMPARE(blockReset.count(), 1);
+        QCOMPARE(documentReset.count(), 1);
+        QVERIFY(!manager->document().getBlock(id)->view().flashEnabled);
+        QVERIFY(manager->undo()); // the new lane
+        QCOMPARE(lanes->rowCount(), 1);
+        QVERIFY(manager->undo()); // the insertion
+        QCOMPARE(lanes->blocksOf(1)->count(), 0);
+        QVERIFY(!manager->canUndo());
+        QVERIFY(!manager->undo());
+        QVERIFY(manager->redo());
+        QVERIFY(manager->redo());
+        QVERIFY(manager->redo());
+        QVERIFY(!manager->canRedo());
+        QVERIFY(manager->document().getBlock(id)->view().flashEnabled);
+        QCOMPARE(lanes->rowCount(), 2);
+
+        QSignalSpy zoom(manager, &TimelineDataManager::pixelPerFrameScaleChanged);
+        laneReset.clear();
+        manager->setPixelPerFrameScale(1);
+        QCOMPARE(zoom.count(), 1);
+        QCOMPARE(laneReset.count(), 1);
+        QCOMPARE(manager->pixelPerFrame(), 1);
+        QCOMPARE(manager->laneHeight(), 32);
+        manager->setPixelPerFrameScale(7);
+        QCOMPARE(manager->pixelPerFrameScale(), 1);
+        QCOMPARE(zoom.count(), 1);
+    }
+
+    void markersHaveTheirOwnModel()
+    {
+        BlockListModel *markers = manager->markers();
+        QAbstractItemModelTester tester(markers, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const int m1 = manager->insertNewBlock(scene::mode_comment, 50, 1);
+        const int m2 = manager->insertNewBlock(scene::mode_comment, 10, 1);
+        QCOMPARE(markers->count(), 2);
+        QCOMPARE(markers->blockIdAt(0), m1); // latest first
+        QCOMPARE(markers->blockIdAt(1), m2);
+        QCOMPARE(manager->lanes()->blocksOf(1)->count(), 0);
+        QVERIFY(manager->moveMarker(m2, 50));
+        QCOMPARE(manager->document().getBlock(m1)->start(), 51);
+        QVERIFY(!manager->moveMarker(m2, 50));
+    }
+
+    void queriesAndScenesFromQml()
+    {
+        manager->insertNewBlock(scene::mode_comment, 0, 1);
+        const int pic = manager->insertNewBlock(scene::mode_picture, 0, 2);
+        manager->setBlockField(pic, "imageName", QJSValue("hero"));
+        QCOMPARE(manager->getPictureList(), QStringList{"hero"});
+        QCOMPARE(call("tdm.getContainsBlocks(4, 4).length").toInt(), 1);
+        QCOMPARE(call("tdm.getContainsBlocks(240, 4).length").toInt(), 0);
+        QCOMPARE(call("tdm.getContainsBlocks(240, 4, true).length").toInt(), 1);
+        QCOMPARE(call("tdm.unify()[0].eventData.blockMode").toInt(), scene::mode_comment);
+        QCOMPARE(call("tdm.getNextStart(0.5)").toInt(), -1);
+        QCOMPARE(call("tdm.getBlockIndex(" + QString::number(pic) + ", tdm.getLaneByLaneId(2))").toInt(), 0);
+        QCOMPARE(call("tdm.data.lanes.length").toInt(), 3);
+        const QJSValue box = call("tdm.getFreeBoundingBox([tdm.createEmptyPictureBlock()], 30, 2, [])");
+        QCOMPARE(box.property(0).property("x").toInt(), 60);
+        QCOMPARE(box.property(3).toInt(), 30);
+        QVERIFY(call("tdm.getFreeBoundingBox([tdm.createEmptyPictureBlock()], 9990, 2, []) === null").toBool());
+
+        // The scene text round-trips through parseSceneText and insertBlocks.
+        const QString text = manager->sceneText();
+        QCOMPARE(text, QString::fromStdString(scene::writeSceneText(manager->document())));
+        const QJSValue parsed = call("tdm.parseSceneText(" + call("JSON.stringify(tdm.sceneText())").toString() + ")");
+        QVERIFY(parsed.property("ok").toBool());
+        const QJSValue bad = call("tdm.parseSceneText('[{\"blockId\":0}]')");
+        QVERIFY(!bad.property("ok").toBool());
+        QVERIFY(!bad.property("error").toString().isEmpty());
+        const int count = manager->numBlock();
+        QSignalSpy inserted(manager, &TimelineDataManager::blocksInserted);
+        engine->globalObject().setProperty("parsed", parsed);
+        QCOMPARE(call("tdm.insertBlocks(parsed.blocks, 500, 1).length").toInt(), 2);
+        QCOMPARE(manager->numBlock(), count + 2);
+        QCOMPARE(inserted.count(), 1);
+        // Junk instead of blocks is refused without change.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("insertBlocks: refused"));
+        QCOMPARE(call("tdm.insertBlocks([1, 2], 0, 1).length").toInt(), 0);
+        QCOMPARE(manager->numBlock(), count + 2);
+    }
+
+    void constantsFromQml()
+    {
+        QQmlComponent component(engine);
+        component.setData(R"(
+            import QtQml 2.15
+            import Vignetta.Scene 1.0 as Vig
+            QtObject {
+                property string filter: Vig.Constants.projectFilter
+                property string events: Vig.Constants.eventFilter
+                property string title: Vig.Constants.windowTitle("Quest")
+                property string plain: Vig.Constants.windowTitle("")
+                property int dark: Vig.Constants.themeIndex("dark")
+                property int none: Vig.Constants.themeIndex("pink")
+                property var ppf: Vig.Constants.pixelPerFrame
+                property string blend: Vig.Constants.blendModeArray[3]
+                property string pos: Vig.Constants.messagePositionTypeArray[2]
+                property int lanes: Vig.TimelineDataManager.maxLanes
+                property int width: Vig.TimelineDataManager.screenWidth
+            })", QUrl());
+        QScopedPointer<QObject> obj(component.create());
+        QVERIFY2(obj, qPrintable(component.errorString()));
+        QCOMPARE(obj->property("filter").toString(), QStringLiteral("FABLE (*.fabproject)"));
+        QCOMPARE(obj->property("events").toString(), QStringLiteral("event json (*.json)"));
+        QCOMPARE(obj->property("title").toString(), QStringLiteral("Quest - Vignetta"));
+        QCOMPARE(obj->property("plain").toString(), QStringLiteral("Vignetta"));
+        QCOMPARE(obj->property("dark").toInt(), 1);
+        QCOMPARE(obj->property("none").toInt(), -1);
+        QCOMPARE(obj->property("blend").toString(), QStringLiteral("Screen"));
+        QCOMPARE(obj->property("pos").toString(), QStringLiteral("Bottom"));
+        QCOMPARE(obj->property("lanes").toInt(), 100);
+        QCOMPARE(obj->property("width").toInt(), 816);
+        QCOMPARE(bridge::Constants::projectFilterTitle(), QStringLiteral("Vignetta Project"));
+    }
+};
+
+QTEST_MAIN(TimelineBridgeTest)
+#include "tst_timeline_bridge.moc"
