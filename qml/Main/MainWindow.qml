@@ -160,6 +160,8 @@ ApplicationWindow {
         successBox.open()
     }
     function showError(message) {
+        // Also on standard error, so a failure stays on record after the box is gone.
+        console.warn(message)
         if (errorBox.windowVisible)
             return
         errorBox.message = message
