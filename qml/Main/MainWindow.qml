@@ -247,6 +247,11 @@ ApplicationWindow {
                     anchors.fill: parent
                     anchors.leftMargin: 6
                 }
+                Rectangle {
+                    anchors { left: parent.left; top: parent.top; bottom: parent.bottom }
+                    width: 1
+                    color: ThemeManager.currentTheme.controlFrame
+                }
             }
         }
 
@@ -256,6 +261,17 @@ ApplicationWindow {
             height: 6
             y: MainFrame.splitterTop(mainArea.splitterPosition, mainArea.splitterRange)
             color: ThemeManager.currentTheme.inactiveTab1
+            // Edge lines keep the bar visible where the theme's surfaces share one colour.
+            Rectangle {
+                anchors { left: parent.left; right: parent.right; top: parent.top }
+                height: 1
+                color: ThemeManager.currentTheme.controlFrame
+            }
+            Rectangle {
+                anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+                height: 1
+                color: ThemeManager.currentTheme.controlFrame
+            }
 
             MouseArea {
                 anchors.fill: parent
