@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 1.4
+import QtQuick.Controls.Styles 1.4
 import Vignetta.Frame 1.0
 import Vignetta.Scene 1.0 as Vig
 import "../Controls" as Vig
@@ -436,7 +437,63 @@ Item {
         onTriggered: root.about()
     }
 
+    // Menu bar and menus drawn in the colours of the current theme.
+    readonly property var theme: ThemeManager.currentTheme
+    property Component menuStyle: MenuStyle {
+        frame: Rectangle {
+            color: root.theme.normalBack1
+            border.color: root.theme.controlFrame
+        }
+        itemDelegate.background: Rectangle {
+            color: styleData.selected && styleData.enabled ? root.theme.selectedBack : "transparent"
+        }
+        itemDelegate.label: Text {
+            text: formatMnemonic(styleData.text, styleData.underlineMnemonic)
+            color: !styleData.enabled ? root.theme.disabledText
+                   : styleData.selected ? root.theme.selectedText : root.theme.normalText
+            font.family: palette.normalFont
+            font.pixelSize: palette.labelFontSize
+        }
+        itemDelegate.shortcut: Text {
+            text: styleData.shortcut
+            color: !styleData.enabled ? root.theme.disabledText
+                   : styleData.selected ? root.theme.selectedText : root.theme.normalText
+            font.family: palette.normalFont
+            font.pixelSize: palette.labelFontSize
+        }
+        itemDelegate.checkmarkIndicator: Text {
+            text: styleData.checked ? "\u2713" : ""
+            color: styleData.selected ? root.theme.selectedText : root.theme.checkMark
+            font.pixelSize: palette.labelFontSize
+        }
+        separator: Rectangle {
+            implicitHeight: 1
+            color: root.theme.controlFrame
+        }
+    }
+    Palette { id: palette }
+
     property MenuBar menuBar: MenuBar {
+        style: MenuBarStyle {
+            background: Rectangle {
+                color: root.theme.window1
+            }
+            itemDelegate: Rectangle {
+                implicitWidth: menuTitle.implicitWidth + 16
+                implicitHeight: menuTitle.implicitHeight + 6
+                color: styleData.open || styleData.selected ? root.theme.selectedBack : "transparent"
+                Text {
+                    id: menuTitle
+                    anchors.centerIn: parent
+                    text: formatMnemonic(styleData.text, styleData.underlineMnemonic)
+                    color: styleData.open || styleData.selected ? root.theme.selectedText
+                                                                : root.theme.normalText
+                    font.family: palette.normalFont
+                    font.pixelSize: palette.labelFontSize
+                }
+            }
+            menuStyle: root.menuStyle
+        }
         Menu {
             title: qsTr("File")
             MenuItem { action: fileFCOpenAction }
@@ -515,6 +572,7 @@ Item {
 
     // The timeline's context menu: the Edit menu's block commands.
     property Menu timelineContextMenu: Menu {
+        style: root.menuStyle
         MenuItem { action: editCutAction }
         MenuItem { action: editCopyAction }
         MenuItem { action: editPasteAction }
