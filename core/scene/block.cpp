@@ -160,6 +160,21 @@ Json Block::toJson() const
     return out;
 }
 
+void Block::writeJson(std::string &out) const
+{
+    if (payload_->outer) {
+        json::stringifyTo(toJson(), out);
+        return;
+    }
+    out += "{\"blockId\":";
+    out += std::to_string(blockId);
+    out += ",\"laneId\":";
+    out += std::to_string(laneId);
+    out += ",\"eventData\":";
+    json::stringifyTo(payload_->eventData, out);
+    out += '}';
+}
+
 Block Block::fromJson(const Json &object)
 {
     Block b;

@@ -64,6 +64,8 @@ public:
     // Builds a block from a JSON object with the keys above, keeping its key order and keys
     // this program does not know. No validation (see scene_file.h for the checked reading).
     static Block fromJson(const Json &object);
+    // Appends toJson() as compact JSON text (json::stringify), without building the object.
+    void writeJson(std::string &out) const;
 
     // Same ids, same event data (key order included) and same outer keys.
     bool operator==(const Block &other) const;

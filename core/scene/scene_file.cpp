@@ -303,7 +303,16 @@ Json sceneToJson(const Document &doc)
 
 std::string writeSceneText(const Document &doc)
 {
-    return json::stringify(sceneToJson(doc));
+    std::string out = "[";
+    bool first = true;
+    for (const auto &b : doc.unify()) {
+        if (!first)
+            out += ',';
+        first = false;
+        b.writeJson(out);
+    }
+    out += ']';
+    return out;
 }
 
 bool writeSceneFile(const std::filesystem::path &path, const Document &doc, std::string *error)
