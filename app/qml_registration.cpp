@@ -52,10 +52,12 @@ void registerQmlTypes()
 
     // --- UI foundation and project data -----------------------------------------------------
     // DataManager: the open project's folder, title, database and plugin list.
-    qmlRegisterSingletonType<DataManager>("Vignetta.Project", 1, 0, "DataManager",
+    qmlRegisterSingletonType<DataManager>(
+        "Vignetta.Project", 1, 0, "DataManager",
         [](QQmlEngine *engine, QJSEngine *) -> QObject * { return new DataManager(engine); });
     // DialogPlacement: the screen area and position of modal windows (ModalWindow.qml).
-    qmlRegisterSingletonType<DialogPlacement>("Vignetta.Controls", 1, 0, "DialogPlacement",
+    qmlRegisterSingletonType<DialogPlacement>(
+        "Vignetta.Controls", 1, 0, "DialogPlacement",
         [](QQmlEngine *, QJSEngine *) -> QObject * { return new DialogPlacement; });
     // CheckerBoardPainter: the checkerboard behind transparent images (CheckerBoard2.qml).
     qmlRegisterType<CheckerBoardItem>("Vignetta.Controls", 1, 0, "CheckerBoardPainter");

@@ -8,8 +8,7 @@
 
 namespace vignetta {
 
-CheckerBoardItem::CheckerBoardItem(QQuickItem *parent)
-    : QQuickPaintedItem(parent)
+CheckerBoardItem::CheckerBoardItem(QQuickItem *parent) : QQuickPaintedItem(parent)
 {
     setOpaquePainting(true);
 }

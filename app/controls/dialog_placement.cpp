@@ -14,7 +14,8 @@ QPoint placeModalWindow(const QRect &owner, const QPointF &point, const QSize &w
                         const QPoint &offset, const QRect &usable)
 {
     int x = owner.x() + static_cast<int>(std::floor(point.x() - window.width() / 2.0)) + offset.x();
-    int y = owner.y() + static_cast<int>(std::floor(point.y() - window.height() / 2.0)) + offset.y();
+    int y =
+        owner.y() + static_cast<int>(std::floor(point.y() - window.height() / 2.0)) + offset.y();
 
     // Inside the owner, on each axis where the window is smaller than it.
     if (window.width() < owner.width()) {

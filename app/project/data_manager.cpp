@@ -4,6 +4,7 @@
 #include "project/member_path.h"
 #include "project/plugin_list.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJSEngine>
 #include <QUrl>
@@ -24,9 +25,7 @@ bool containsDigit(const QString &name)
 } // namespace
 
 DataManager::DataManager(QJSEngine *engine, QObject *parent)
-    : QObject(parent)
-    , m_engine(engine)
-    , m_plugins(engine->newArray())
+    : QObject(parent), m_engine(engine), m_plugins(engine->newArray())
 {
     publishAll();
 }
@@ -97,8 +96,9 @@ std::optional<std::string> DataManager::readUrl(const QString &url)
         path = QLatin1Char(':') + u.path();
     else if (u.isLocalFile())
         path = u.toLocalFile();
-    else if (u.scheme().isEmpty() || url.startsWith(QLatin1Char(':')))
-        path = url;
+    else if (url.startsWith(QLatin1Char(':')) ||
+             (u.scheme().isEmpty() && QDir::isAbsolutePath(url)))
+        path = url; // a resource or an absolute path; a relative one (no project) reads nothing
     else if (u.scheme().size() == 1) // a Windows drive letter read as a scheme
         path = url;
     else
@@ -127,7 +127,8 @@ bool DataManager::loadDatabase()
 
 bool DataManager::loadPlugins()
 {
-    const std::string text = readUrl(m_projectUrl + QStringLiteral("js/plugins.js")).value_or(std::string());
+    const std::string text =
+        readUrl(m_projectUrl + QStringLiteral("js/plugins.js")).value_or(std::string());
     std::string error;
     const auto list = project::parsePluginScript(text, &error);
     if (!list) {
@@ -212,7 +213,8 @@ QJSValue DataManager::getObjectValue(const QJSValue &object, const QString &memb
     return node;
 }
 
-bool DataManager::setObjectValue(const QJSValue &object, const QString &member, const QJSValue &value)
+bool DataManager::setObjectValue(const QJSValue &object, const QString &member,
+                                 const QJSValue &value)
 {
     if (!object.isObject() || member.isEmpty())
         return false;

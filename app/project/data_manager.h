@@ -17,7 +17,8 @@ namespace vignetta {
 class DataManager : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(bool projectOpened READ projectOpened WRITE setProjectOpened NOTIFY projectOpenedChanged)
+    Q_PROPERTY(
+        bool projectOpened READ projectOpened WRITE setProjectOpened NOTIFY projectOpenedChanged)
     Q_PROPERTY(QString projectUrl READ projectUrl WRITE setProjectUrl NOTIFY projectUrlChanged)
     Q_PROPERTY(QString gameTitle READ gameTitle WRITE setGameTitle NOTIFY gameTitleChanged)
     Q_PROPERTY(QString errorFileName READ errorFileName NOTIFY errorFileNameChanged)
@@ -76,12 +77,14 @@ public:
     Q_INVOKABLE void clearAll();
     Q_INVOKABLE void updateGameTitle();
 
-    Q_INVOKABLE QJSValue getSystemValue(const QString &member, const QJSValue &defaultValue = QJSValue());
+    Q_INVOKABLE QJSValue getSystemValue(const QString &member,
+                                        const QJSValue &defaultValue = QJSValue());
     Q_INVOKABLE bool setSystemValue(const QString &member, const QJSValue &value);
     // Dotted-path access to any script object (see member_path.h for the rules).
     Q_INVOKABLE QJSValue getObjectValue(const QJSValue &object, const QString &member,
                                         const QJSValue &defaultValue = QJSValue());
-    Q_INVOKABLE bool setObjectValue(const QJSValue &object, const QString &member, const QJSValue &value);
+    Q_INVOKABLE bool setObjectValue(const QJSValue &object, const QString &member,
+                                    const QJSValue &value);
 
     Q_INVOKABLE QString actorName(int id) const;
     Q_INVOKABLE bool isBigCharacter(const QString &imageName) const;

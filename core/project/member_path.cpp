@@ -34,7 +34,8 @@ const Json *child(const Json &node, const std::string &name)
     }
     if (node.is_array()) {
         const long long i = arrayIndex(name);
-        return (i >= 0 && static_cast<size_t>(i) < node.size()) ? &node[static_cast<size_t>(i)] : nullptr;
+        return (i >= 0 && static_cast<size_t>(i) < node.size()) ? &node[static_cast<size_t>(i)]
+                                                                : nullptr;
     }
     return nullptr;
 }
@@ -64,7 +65,8 @@ std::vector<std::string> splitMemberPath(const std::string &member)
     size_t pos = 0;
     while (true) {
         const size_t dot = member.find('.', pos);
-        names.push_back(member.substr(pos, dot == std::string::npos ? std::string::npos : dot - pos));
+        names.push_back(
+            member.substr(pos, dot == std::string::npos ? std::string::npos : dot - pos));
         if (dot == std::string::npos)
             break;
         pos = dot + 1;

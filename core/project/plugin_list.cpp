@@ -29,7 +29,8 @@ std::optional<nlohmann::ordered_json> parsePluginScript(const std::string &scrip
         if (end == script.size())
             break;
         // A CR LF pair ends one line, not two.
-        pos = end + ((script[end] == '\r' && end + 1 < script.size() && script[end + 1] == '\n') ? 2 : 1);
+        pos = end +
+              ((script[end] == '\r' && end + 1 < script.size() && script[end + 1] == '\n') ? 2 : 1);
     }
     if (joined.empty()) {
         if (error)

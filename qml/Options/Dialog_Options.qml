@@ -15,12 +15,14 @@ ModalWindow {
     DialogBox {
         id: box
 
+        // The two groups share one width.
         Group_TransparentColor {
             id: colorGroup
+            width: Math.max(implicitWidth, uiGroup.implicitWidth)
         }
         Group_UI {
             id: uiGroup
-            width: Math.max(implicitWidth, colorGroup.width)
+            width: Math.max(implicitWidth, colorGroup.implicitWidth)
         }
 
         onInit: {

@@ -37,8 +37,7 @@ void TestDialogPlacement::staysInsideTheOwner()
     const QSize size(400, 300);
     // A locator near the owner's corners or a large offset would push the window out.
     QCOMPARE(placeModalWindow(owner, QPointF(0, 0), size, QPoint(), screen), QPoint(100, 50));
-    QCOMPARE(placeModalWindow(owner, QPointF(1200, 720), size, QPoint(), screen),
-             QPoint(900, 470));
+    QCOMPARE(placeModalWindow(owner, QPointF(1200, 720), size, QPoint(), screen), QPoint(900, 470));
     QCOMPARE(placeModalWindow(owner, QPointF(600, 360), size, QPoint(5000, -5000), screen),
              QPoint(900, 50));
     // A window as wide as the owner is not clamped on that axis (only the screen applies).
@@ -59,8 +58,9 @@ void TestDialogPlacement::staysInsideTheScreen()
     QCOMPARE(placeModalWindow(offLeft, QPointF(600, 360), size, QPoint(), screen), QPoint(0, 0));
     // A second screen to the left, with a task bar at its top.
     const QRect left(-1280, 40, 1280, 984);
-    QCOMPARE(placeModalWindow(QRect(-1400, -100, 600, 400), QPointF(300, 200), size, QPoint(), left),
-             QPoint(-1280, 40));
+    QCOMPARE(
+        placeModalWindow(QRect(-1400, -100, 600, 400), QPointF(300, 200), size, QPoint(), left),
+        QPoint(-1280, 40));
     // Larger than the screen: the top-left corner, with the title bar, stays reachable.
     QCOMPARE(placeModalWindow(QRect(0, 0, 800, 600), QPointF(400, 300), QSize(2400, 1400), QPoint(),
                               screen),

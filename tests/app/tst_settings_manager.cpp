@@ -46,13 +46,14 @@ QVariant TestSettingsManager::evaluate(const QString &expression)
 {
     QQmlEngine engine;
     QQmlComponent component(&engine);
-    component.setData(QStringLiteral(
-        "import QtQuick 2.15\n"
-        "import \"qrc:/qml/Singletons\" as Vig\n"
-        "import \"qrc:/qml/Controls\" as Vig\n"
-        "import \"qrc:/components_fc/qml/BasicControls\" as FC\n"
-        "QtObject { function run() { return %1 } }\n").arg(expression).toUtf8(),
-        QUrl(QStringLiteral("qrc:/tests/settings_probe.qml")));
+    component.setData(QStringLiteral("import QtQuick 2.15\n"
+                                     "import \"qrc:/qml/Singletons\" as Vig\n"
+                                     "import \"qrc:/qml/Controls\" as Vig\n"
+                                     "import \"qrc:/components_fc/qml/BasicControls\" as FC\n"
+                                     "QtObject { function run() { return %1 } }\n")
+                          .arg(expression)
+                          .toUtf8(),
+                      QUrl(QStringLiteral("qrc:/tests/settings_probe.qml")));
     QObject *object = component.create();
     if (!object) {
         qWarning() << component.errorString();
@@ -67,12 +68,13 @@ QVariant TestSettingsManager::evaluate(const QString &expression)
 
 void TestSettingsManager::firstStartUsesDefaults()
 {
-    QCOMPARE(evaluate("[Vig.SettingsManager.storage.checkerboardRed, "
-                      "Vig.SettingsManager.storage.checkerboardGreen, "
-                      "Vig.SettingsManager.storage.checkerboardBlue, "
-                      "Vig.SettingsManager.storage.themeName, FC.ThemeManager.currentTheme.name].join()")
-                 .toString(),
-             QString("255,255,255,default,default"));
+    QCOMPARE(
+        evaluate("[Vig.SettingsManager.storage.checkerboardRed, "
+                 "Vig.SettingsManager.storage.checkerboardGreen, "
+                 "Vig.SettingsManager.storage.checkerboardBlue, "
+                 "Vig.SettingsManager.storage.themeName, FC.ThemeManager.currentTheme.name].join()")
+            .toString(),
+        QString("255,255,255,default,default"));
 }
 
 void TestSettingsManager::storedThemeAppliesAtCreation()
@@ -109,9 +111,10 @@ void TestSettingsManager::badStoredValuesFallBackToDefaults()
     // An unknown theme name is kept but shows the default theme.
     s.setValue("themeName", "sepia");
     s.sync();
-    QCOMPARE(evaluate("Vig.SettingsManager.storage.themeName + ',' + FC.ThemeManager.currentTheme.name")
-                 .toString(),
-             QString("sepia,default"));
+    QCOMPARE(
+        evaluate("Vig.SettingsManager.storage.themeName + ',' + FC.ThemeManager.currentTheme.name")
+            .toString(),
+        QString("sepia,default"));
 }
 
 void TestSettingsManager::changesAreStored()
@@ -121,9 +124,11 @@ void TestSettingsManager::changesAreStored()
     QSettings s;
     QCOMPARE(s.value("checkerboardRed").toInt(), 0);
     QCOMPARE(s.value("themeName").toString(), QString("dark"));
-    QCOMPARE(evaluate("Vig.SettingsManager.storage.checkerboardRed + ',' + FC.ThemeManager.currentTheme.name")
-                 .toString(),
-             QString("0,dark"));
+    QCOMPARE(
+        evaluate(
+            "Vig.SettingsManager.storage.checkerboardRed + ',' + FC.ThemeManager.currentTheme.name")
+            .toString(),
+        QString("0,dark"));
 }
 
 QTEST_MAIN(TestSettingsManager)

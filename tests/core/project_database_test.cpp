@@ -54,7 +54,7 @@ TEST(DatabaseLoad, LoadsAllTablesInOrderAndKeepsABackup)
     EXPECT_EQ(db.gameTitle(), "Tide");
     EXPECT_EQ(db.actorName(1), "Harold");
     EXPECT_EQ(db.actorName(2), "");
-    EXPECT_EQ(db.actorName(0), "");  // the host's null entry
+    EXPECT_EQ(db.actorName(0), ""); // the host's null entry
     EXPECT_EQ(db.actorName(9), "");
     EXPECT_EQ(db.actorName(-1), "");
     EXPECT_EQ(db.tables().size(), 14u);
@@ -81,8 +81,8 @@ TEST(DatabaseLoad, MissingFileStopsTheLoadThere)
 
 TEST(DatabaseLoad, FailureValuesAndBrokenTextNameTheFile)
 {
-    const std::vector<std::string> bad = {"null", "false", "0", "0.0", "\"\"", "", "   ",
-                                          "[1,", "{\"a\":}", "not json"};
+    const std::vector<std::string> bad = {"null", "false", "0",   "0.0",      "\"\"",
+                                          "",     "   ",   "[1,", "{\"a\":}", "not json"};
     for (const std::string &text : bad) {
         FakeDataFolder folder;
         folder.files["System.json"] = text;
@@ -142,7 +142,8 @@ TEST(PluginScript, ReadsTheHostLayoutWithAnyLineEnds)
 
 TEST(PluginScript, EmptyArrayAndBrokenScripts)
 {
-    const auto empty = vignetta::project::parsePluginScript("// c\r\nvar $plugins =\r\n[\r\n];\r\n");
+    const auto empty =
+        vignetta::project::parsePluginScript("// c\r\nvar $plugins =\r\n[\r\n];\r\n");
     ASSERT_TRUE(empty.has_value());
     EXPECT_TRUE(empty->is_array());
     EXPECT_TRUE(empty->empty());
@@ -159,8 +160,8 @@ TEST(PluginScript, EmptyArrayAndBrokenScripts)
 TEST(MemberPath, GetFollowsDottedPaths)
 {
     using vignetta::project::getObjectValue;
-    const Json obj = Json::parse(
-        R"({"a":{"b":{"c":0}},"z":null,"f":false,"s":"","list":[10,{"x":3}],"n":4})");
+    const Json obj =
+        Json::parse(R"({"a":{"b":{"c":0}},"z":null,"f":false,"s":"","list":[10,{"x":3}],"n":4})");
     EXPECT_EQ(getObjectValue(obj, "a.b.c", 5), 0);
     EXPECT_EQ(getObjectValue(obj, "q.b.c", 5), 5);
     EXPECT_EQ(getObjectValue(obj, "a.b.d", 5), 5);

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 1.4 as QQC1
 import QtTest 1.2
+import QtQuick.Window 2.15
 import "../../components_fc/qml/BasicControls"
 import "../../components_fc/qml/BasicControls/Modification.js" as Modification
 
@@ -205,6 +206,25 @@ Item {
             dialog.open()
             verify(!child("box").applyEnabled)
             compare(dialog.contentInits, 2)     // init runs once per opening
+        }
+
+        function test_placedOverTheOwner() {
+            var owner = top.Window.window
+            var w = dialog.window
+            compare(w.x, owner.x + Math.floor(owner.width / 2 - w.width / 2))
+            compare(w.y, owner.y + Math.floor(owner.height / 2 - w.height / 2))
+            dialog.close()
+            // A large offset would push the dialog out of its owner: it stops at the edge.
+            dialog.offsetX = 5000
+            dialog.offsetY = -5000
+            dialog.open()
+            tryCompare(w, "opacity", 1)
+            // (The screen may be smaller than the owner: then its edge applies first.)
+            verify(w.x > owner.x + owner.width / 2 - w.width / 2)
+            verify(w.x + w.width <= owner.x + owner.width)
+            compare(w.y, Math.max(owner.y, 0))
+            dialog.offsetX = 0
+            dialog.offsetY = 0
         }
 
         function test_altTabSwitchesPages() {

@@ -5,7 +5,6 @@ import "../../components_fc/qml/BasicControls/FontRules.js" as FontRules
 import "../../qml/Controls" as Vig
 import "../../qml/Controls/IconTheme.js" as IconTheme
 import "../../qml/Singletons" as Vig
-import "../../qml/Singletons/SettingsRules.js" as SettingsRules
 
 Item {
     id: top
@@ -142,18 +141,6 @@ Item {
             compare(FontManager.previewFontName, FontManager.fixedFontName)
             compare(pal.fontSize, 14)
             compare(pal.controlHeight, 27)
-        }
-
-        function test_storedValuesAreSanitised() {
-            compare(SettingsRules.colorChannel("128", 255), 128)
-            compare(SettingsRules.colorChannel(0, 255), 0)
-            compare(SettingsRules.colorChannel(17.4, 255), 17)
-            for (var bad of ["abc", "", 256, -1, true, null, undefined, NaN, {}, [1]])
-                compare(SettingsRules.colorChannel(bad, 255), 255, String(bad))
-            compare(SettingsRules.themeName("highContrastBlack", "default"), "highContrastBlack")
-            compare(SettingsRules.themeName("unknown", "default"), "unknown")
-            for (var badName of [5, "", null, undefined, true])
-                compare(SettingsRules.themeName(badName, "default"), "default")
         }
     }
 }

@@ -24,8 +24,6 @@ Item {
     default property Component contents
     // The live contents while the window is shown, else null.
     readonly property Item contentItem: loader.item
-    // The top-level window itself (for tests and for views that need its geometry).
-    readonly property Window window: dialogWindow
 
     signal init()
     signal open()
@@ -62,6 +60,9 @@ Item {
             loader.active = false
             loader.active = true
             dialogWindow.opacity = 0
+            // A window stays over its owner; an owner not yet shown would keep it hidden.
+            var owner = root.Window.window
+            dialogWindow.transientParent = owner && owner.visible ? owner : null
             dialogWindow.show()
             root.windowVisible = true
             if (loader.item && typeof loader.item.init === "function")
@@ -178,11 +179,13 @@ Item {
         }
     }
 
-    Window {
+    // The top-level window itself. It is held by a property rather than declared as a child,
+    // so that its visibility is not tied to the owner's: a child window would be hidden again
+    // when the owner is first shown, and shown again when the owner reappears.
+    readonly property Window window: Window {
         id: dialogWindow
         title: root.title
         modality: root.modality
-        transientParent: root.Window.window
         flags: Qt.platform.os === "osx"
                ? Qt.Window | Qt.CustomizeWindowHint | Qt.WindowTitleHint | Qt.WindowCloseButtonHint
                : Qt.Dialog | Qt.CustomizeWindowHint | Qt.WindowTitleHint | Qt.WindowCloseButtonHint
