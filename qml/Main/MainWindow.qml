@@ -87,10 +87,12 @@ ApplicationWindow {
             })
         }
     }
-    onVisibleChanged: if (!visible) Qt.quit()
+    // Only a confirmed close hides the window.
+    onVisibleChanged: if (!visible && terminating) Qt.quit()
 
     MainMenu {
         id: mainMenu
+        objectName: "mainMenu"
         undoEnabled: window.canUndo
         redoEnabled: window.canRedo
         allowEdit: window.allowEdit
@@ -114,6 +116,7 @@ ApplicationWindow {
 
     ProjectManager {
         id: projectManager
+        objectName: "projectManager"
         mainMenu: mainMenu
         onSuccess: window.showSuccess(message)
         onImported: {
@@ -170,11 +173,13 @@ ApplicationWindow {
 
     MessageBox {
         id: successBox
+        objectName: "successBox"
         title: Vig.Constants.applicationTitle
         iconType: "check"
     }
     MessageBox {
         id: errorBox
+        objectName: "errorBox"
         title: Vig.Constants.applicationTitle
         iconType: "warning"
     }

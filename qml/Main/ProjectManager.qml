@@ -251,6 +251,7 @@ Item {
 
     MessageBox {
         id: clearBox
+        objectName: "clearBox"
         title: Vig.Constants.applicationTitle
         iconType: "warning"
         useYesNo: true
@@ -260,6 +261,7 @@ Item {
 
     MessageBox {
         id: closeBox
+        objectName: "closeBox"
         title: Vig.Constants.applicationTitle
         iconType: "question"
         useYesNo: true
