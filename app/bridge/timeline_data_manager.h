@@ -191,7 +191,12 @@ public:
     // Reads scene-file text: {ok, error, blocks}; blocks is the array to pass to insertBlocks.
     Q_INVOKABLE QVariant parseSceneText(const QString &text) const;
 
-    // convertData2Event() belongs here, with the conversion to event commands.
+    // --- Conversion to event commands (timeline_conversion.cpp) ---
+    // The scene as the host's event-command list ("Copy As Event"): an array of
+    // {code, indent, parameters}. The document is not changed.
+    Q_INVOKABLE QVariant convertData2Event() const;
+    // The same list as the compact JSON text that goes to the clipboard.
+    Q_INVOKABLE QString convertData2EventText() const;
 
 signals:
     // The document changed (any edit, undo, redo, clear).

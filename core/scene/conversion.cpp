@@ -283,11 +283,12 @@ private:
 
 Json command(int code, Json parameters)
 {
-    Json c = Json::object();
-    c.emplace("code", code);
-    c.emplace("indent", 0);
-    c.emplace("parameters", std::move(parameters));
-    return c;
+    Json::object_t c;
+    c.reserve(3);
+    c.emplace_back("code", code);
+    c.emplace_back("indent", 0);
+    c.emplace_back("parameters", std::move(parameters));
+    return Json(std::move(c));
 }
 
 double along(double q0, double q1, double ratio)
@@ -448,6 +449,21 @@ struct HeadCommand
     const Slice *slice; // for shows
 };
 
+// Roughly how many commands the list will hold, so that it is allocated once: three motion
+// commands per slice, a show and an erase per piece, a few commands per boundary.
+std::size_t estimatedCommands(const std::vector<Piece> &pieces, const std::vector<Frame> &frames)
+{
+    std::size_t count = 4 * frames.size();
+    for (const Piece &p : pieces) {
+        if (p.end <= p.start)
+            continue;
+        const auto first = std::lower_bound(frames.begin(), frames.end(), p.start);
+        const auto last = std::lower_bound(first, frames.end(), p.end);
+        count += 3 * static_cast<std::size_t>(last - first) + 2;
+    }
+    return count;
+}
+
 } // namespace
 
 Json convertData2Event(const Document &document)
@@ -484,6 +500,7 @@ Json convertData2Event(const Document &document)
     StartCursor soundFades(categories.soundFades);
 
     Json out = Json::array();
+    out.get_ref<Json::array_t &>().reserve(estimatedCommands(pieces, frames));
     std::vector<const Piece *> ending;
     std::vector<Slice> slices;
     std::vector<HeadCommand> head;
