@@ -135,4 +135,40 @@ TestCase {
         compare(saved[0].eventData.blockStart, 30)
         compare(text.indexOf("\n"), -1)
     }
+
+    function test_addPresetToNewAndExistingCategory() {
+        var dir = KivraAPI.getTemporaryDir()
+        var url = KivraAPI.pathToUrl(dir + "/Presets/presets.json").toString()
+        var scene = [{ blockId: 1, laneId: 1, eventData: { blockStart: 0 } }]
+        var existing = [{ name: "Openings", presets: [] }]
+        manager.presetDialog = { data: scene, userPresetData: existing, categoryName: "Weather",
+                                 presetName: "Rain", newCategory: true }
+        // The folder does not exist yet: it is created.
+        manager.saveNewPreset(url)
+        compare(successes.count, 1)
+        compare(successes.signalArguments[0][0], "The add preset has succeeded.")
+        var saved = JSON.parse(KivraAPI.readFile(url))
+        compare(saved.length, 2)
+        compare(saved[1].name, "Weather")
+        compare(saved[1].presets[0].name, "Rain")
+        compare(saved[1].presets[0].data[0].blockId, 1)
+
+        // Into an existing category: the file is replaced with the whole list.
+        manager.presetDialog = { data: scene, userPresetData: saved, categoryName: "Openings",
+                                 presetName: "Dawn", newCategory: false }
+        manager.saveNewPreset(url)
+        saved = JSON.parse(KivraAPI.readFile(url))
+        compare(saved[0].presets.length, 1)
+        compare(saved[0].presets[0].name, "Dawn")
+
+        // An unknown category writes nothing and says nothing.
+        manager.presetDialog = { data: scene, userPresetData: saved, categoryName: "Nowhere",
+                                 presetName: "Lost", newCategory: false }
+        manager.saveNewPreset(url)
+        compare(successes.count, 2)
+        compare(errors.count, 0)
+        compare(JSON.parse(KivraAPI.readFile(url))[0].presets.length, 1)
+        KivraAPI.removeDir(dir)
+        manager.presetDialog = null
+    }
 }
