@@ -6,8 +6,7 @@
 
 namespace vignetta::app {
 
-HeavyProcessTimer::HeavyProcessTimer(QObject *parent)
-    : QObject(parent)
+HeavyProcessTimer::HeavyProcessTimer(QObject *parent) : QObject(parent)
 {
     m_timer.setSingleShot(true);
     m_timer.setInterval(1);
@@ -45,8 +44,8 @@ void HeavyProcessTimer::fire()
     if (callback.isCallable()) {
         const QJSValue result = callback.call();
         if (result.isError()) {
-            qWarning().noquote() << "Deferred operation failed:" << result.toString()
-                                 << "at line" << result.property("lineNumber").toInt();
+            qWarning().noquote() << "Deferred operation failed:" << result.toString() << "at line"
+                                 << result.property("lineNumber").toInt();
         }
     }
     if (ownCursor)

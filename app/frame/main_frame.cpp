@@ -10,10 +10,7 @@
 
 namespace vignetta::app {
 
-MainFrame::MainFrame(QObject *parent)
-    : QObject(parent)
-{
-}
+MainFrame::MainFrame(QObject *parent) : QObject(parent) {}
 
 QVariantList MainFrame::screenScaleTable() const
 {
@@ -23,20 +20,41 @@ QVariantList MainFrame::screenScaleTable() const
     return table;
 }
 
-double MainFrame::minimumScreenScale() const { return frame::minimumScreenScale(); }
-double MainFrame::maximumScreenScale() const { return frame::maximumScreenScale(); }
-double MainFrame::splitterMinimum() const { return frame::kSplitterMinimum; }
-double MainFrame::splitterMaximum() const { return frame::kSplitterMaximum; }
-double MainFrame::splitterInitial() const { return frame::kSplitterInitial; }
+double MainFrame::minimumScreenScale() const
+{
+    return frame::minimumScreenScale();
+}
+double MainFrame::maximumScreenScale() const
+{
+    return frame::maximumScreenScale();
+}
+double MainFrame::splitterMinimum() const
+{
+    return frame::kSplitterMinimum;
+}
+double MainFrame::splitterMaximum() const
+{
+    return frame::kSplitterMaximum;
+}
+double MainFrame::splitterInitial() const
+{
+    return frame::kSplitterInitial;
+}
 
-double MainFrame::zoomIn(double scale) const { return frame::zoomedIn(scale); }
-double MainFrame::zoomOut(double scale) const { return frame::zoomedOut(scale); }
+double MainFrame::zoomIn(double scale) const
+{
+    return frame::zoomedIn(scale);
+}
+double MainFrame::zoomOut(double scale) const
+{
+    return frame::zoomedOut(scale);
+}
 
 QRect MainFrame::adjustedWindowRect(const QRect &window, const QRect &desktop) const
 {
-    const frame::Rect r = frame::adjustedWindowRect(
-        {window.x(), window.y(), window.width(), window.height()},
-        {desktop.x(), desktop.y(), desktop.width(), desktop.height()});
+    const frame::Rect r =
+        frame::adjustedWindowRect({window.x(), window.y(), window.width(), window.height()},
+                                  {desktop.x(), desktop.y(), desktop.width(), desktop.height()});
     return QRect(r.x, r.y, r.width, r.height);
 }
 

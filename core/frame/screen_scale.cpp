@@ -22,8 +22,14 @@ const std::vector<double> &screenScaleSteps()
     return steps;
 }
 
-double minimumScreenScale() { return screenScaleSteps().front(); }
-double maximumScreenScale() { return screenScaleSteps().back(); }
+double minimumScreenScale()
+{
+    return screenScaleSteps().front();
+}
+double maximumScreenScale()
+{
+    return screenScaleSteps().back();
+}
 
 double zoomedIn(double scale)
 {

@@ -69,8 +69,9 @@ private slots:
         js.globalObject().setProperty("timer", js.newQObject(&timer));
         QQmlEngine::setObjectOwnership(&timer, QQmlEngine::CppOwnership);
         js.evaluate("var log = [];");
-        timer.run(js.evaluate("(function() { log.push('a');"
-                              " timer.run(function() { log.push('b'); throw new Error('x'); }); })"));
+        timer.run(
+            js.evaluate("(function() { log.push('a');"
+                        " timer.run(function() { log.push('b'); throw new Error('x'); }); })"));
         QTRY_COMPARE(js.evaluate("log.join(',')").toString(), QStringLiteral("a,b"));
         QTRY_VERIFY(!timer.isPending());
         QCOMPARE(overrideDepth(), 0);
