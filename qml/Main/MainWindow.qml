@@ -186,6 +186,9 @@ ApplicationWindow {
 
     AboutBox { id: aboutBox }
 
+    // The window frame follows a dark or light theme where the platform draws it.
+    WindowThemeObserver { window: window }
+
     Dialog_Options {
         id: optionsDialog
         onCommitSettings: window.themeCommitted()
