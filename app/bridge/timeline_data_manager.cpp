@@ -235,6 +235,15 @@ QStringList TimelineDataManager::getPictureList() const
     return names;
 }
 
+QVariantList TimelineDataManager::getBlocksWithin(int startFrame, int endFrame, int firstLane,
+                                                  int lastLane) const
+{
+    QVariantList ids;
+    for (int id : doc_.getBlocksWithin(startFrame, endFrame, firstLane, lastLane))
+        ids.append(id);
+    return ids;
+}
+
 QVariant TimelineDataManager::unify() const
 {
     return out(blocksJson(doc_.unify()));

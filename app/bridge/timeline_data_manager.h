@@ -59,6 +59,8 @@ class TimelineDataManager : public QObject
     Q_PROPERTY(vignetta::bridge::LaneListModel *lanes READ lanes CONSTANT)
     Q_PROPERTY(vignetta::bridge::BlockListModel *markers READ markers CONSTANT)
     Q_PROPERTY(int blockCount READ numBlock NOTIFY dataChanged)
+    // Latest block end in frames, markers included (the content's right edge); 0 when empty.
+    Q_PROPERTY(int lastFrame READ lastFrame NOTIFY dataChanged)
 
     // Block kinds (blockMode values) under the names the timeline code uses.
     Q_PROPERTY(int mode_picture READ modePicture CONSTANT)
@@ -146,6 +148,11 @@ public:
     Q_INVOKABLE QStringList getPictureList() const;
     Q_INVOKABLE QVariant unify() const;
     Q_INVOKABLE int getNextStart(double frame) const { return doc_.getNextStart(frame); }
+    int lastFrame() const { return doc_.getLastEnd(); }
+    // Ids of the blocks (markers never) on lanes firstLane..lastLane lying wholly within frames
+    // startFrame..endFrame: the timeline's rectangle selection.
+    Q_INVOKABLE QVariantList getBlocksWithin(int startFrame, int endFrame, int firstLane,
+                                             int lastLane) const;
     Q_INVOKABLE int getPrevStart(double frame) const { return doc_.getPrevStart(frame); }
     // The placement rule for a block array: [offsetedRect {x, y, width, height},
     // backwardOverlaps (block copies), surplusForward, forwardOffset, backwardOffset], or null

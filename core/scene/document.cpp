@@ -145,6 +145,29 @@ std::vector<Block> Document::unify() const
     return all;
 }
 
+int Document::getLastEnd() const
+{
+    int last = 0;
+    for (const auto &lane : lanes_)
+        for (const auto &b : lane.blocks)
+            last = std::max(last, b.end());
+    return last;
+}
+
+std::vector<int> Document::getBlocksWithin(int startFrame, int endFrame, int firstLane,
+                                           int lastLane) const
+{
+    std::vector<int> ids;
+    for (const auto &lane : lanes_) {
+        if (lane.laneId < std::max(firstLane, 1) || lane.laneId > lastLane)
+            continue;
+        for (const auto &b : lane.blocks)
+            if (!b.isMarker() && b.start() >= startFrame && b.end() <= endFrame)
+                ids.push_back(b.blockId);
+    }
+    return ids;
+}
+
 int Document::getNextStart(double frame) const
 {
     int best = -1;
@@ -206,6 +229,17 @@ bool Document::deleteBlock(int blockId, int laneId)
         return false;
     lane->blocks.erase(lane->blocks.begin() + i);
     return true;
+}
+
+void Document::shiftBlocks(const std::vector<int> &blockIds, int frames)
+{
+    if (blockIds.empty() || frames == 0)
+        return;
+    const std::unordered_set<int> ids(blockIds.begin(), blockIds.end());
+    for (auto &lane : lanes_)
+        for (auto &b : lane.blocks)
+            if (ids.count(b.blockId))
+                b.setStart(b.start() + frames);
 }
 
 void Document::sortMarkers()

@@ -64,6 +64,13 @@ public:
     // Every block of every lane, markers included, ordered by blockStart ascending, then laneId
     // ascending (blocks that tie keep lane order, then block order). This is the file order.
     std::vector<Block> unify() const;
+    // Latest block end over all lanes, markers included; 0 for no blocks.
+    int getLastEnd() const;
+    // Ids of the blocks of lanes firstLane..lastLane (markers never) that lie wholly within the
+    // frames startFrame..endFrame (start >= startFrame, end <= endFrame), in lane then block
+    // order: the rectangle selection of the timeline.
+    std::vector<int> getBlocksWithin(int startFrame, int endFrame, int firstLane,
+                                     int lastLane) const;
     // Smallest blockStart greater than frame over all lanes, markers included; -1 if none.
     int getNextStart(double frame) const;
     // Largest blockStart smaller than frame; -1 if none.
@@ -81,6 +88,9 @@ public:
     bool appendBlock(Block block, int laneId);
     // Removes the block from that lane; false when the lane or the block is absent.
     bool deleteBlock(int blockId, int laneId);
+    // Moves the blocks with these ids `frames` later (earlier when negative); unknown ids are
+    // skipped. One pass over the document.
+    void shiftBlocks(const std::vector<int> &blockIds, int frames);
     // Re-sorts the marker lane by blockStart, latest first (stable).
     void sortMarkers();
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <unordered_set>
 
 #include "scene/placement.h"
 
@@ -11,11 +12,8 @@ namespace {
 
 void rippleLater(Document &doc, const FreeBoundingBox &box)
 {
-    if (box.backwardOffset <= 0)
-        return;
-    for (int id : box.backwardOverlaps)
-        if (Block *b = doc.getBlock(id))
-            b->setStart(b->start() + box.backwardOffset);
+    if (box.backwardOffset > 0)
+        doc.shiftBlocks(box.backwardOverlaps, box.backwardOffset);
 }
 
 } // namespace

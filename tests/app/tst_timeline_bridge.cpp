@@ -266,6 +266,9 @@ private slots:
         QCOMPARE(call("tdm.getNextStart(0.5)").toInt(), -1);
         QCOMPARE(call("tdm.getBlockIndex(" + QString::number(pic) + ", tdm.getLaneByLaneId(2))").toInt(), 0);
         QCOMPARE(call("tdm.data.lanes.length").toInt(), 3);
+        QCOMPARE(call("tdm.lastFrame").toInt(), 60);
+        QCOMPARE(call("tdm.getBlocksWithin(0, 60, 1, 2)[0]").toInt(), pic);
+        QCOMPARE(call("tdm.getBlocksWithin(0, 59, 1, 2).length").toInt(), 0);
         const QJSValue box = call("tdm.getFreeBoundingBox([tdm.createEmptyPictureBlock()], 30, 2, [])");
         QCOMPARE(box.property(0).property("x").toInt(), 60);
         QCOMPARE(box.property(3).toInt(), 30);

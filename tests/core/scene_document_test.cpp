@@ -230,6 +230,22 @@ TEST(SceneQueries, NextAndPreviousStartsAcceptFractionalFrames)
     EXPECT_EQ(doc.getPrevStart(10), -1);
 }
 
+TEST(SceneQueries, RectangleSelectionAndLastEnd)
+{
+    Document doc = Document::emptyScene();
+    EXPECT_EQ(doc.getLastEnd(), 0);
+    const int a = put(doc, 1, 0, 60);
+    const int b = put(doc, 3, 200, 60);
+    const int inside = put(doc, 2, 100, 20);
+    put(doc, 2, 250, 20);                 // ends past the range
+    put(doc, 4, 10, 10);                  // lane outside the range
+    put(doc, 0, 10, 1, mode_comment);     // markers are never selected this way
+    const int lastMarker = put(doc, 0, 9000, 1, mode_comment);
+    EXPECT_EQ(doc.getBlocksWithin(0, 260, 1, 3), (std::vector<int>{a, inside, b}));
+    EXPECT_EQ(doc.getBlocksWithin(0, 259, 0, 3), (std::vector<int>{a, inside}));
+    EXPECT_EQ(doc.getLastEnd(), doc.getBlock(lastMarker)->end());
+}
+
 TEST(SceneQueries, UnifyOrdersByStartThenLane)
 {
     Document doc = Document::emptyScene();

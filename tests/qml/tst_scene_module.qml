@@ -1,0 +1,107 @@
+import QtQuick 2.15
+import QtTest 1.2
+import Vignetta.Scene 1.0 as Vig
+
+// The scene module as the timeline's QML uses it: delegates bound to the lane and block models
+// follow edits, undo and zoom; block objects cross in field order.
+Item {
+    id: root
+    width: 400
+    height: 300
+
+    Repeater {
+        id: laneRepeater
+        model: Vig.TimelineDataManager.lanes
+        delegate: Item {
+            property int lane: laneId
+            property alias blockRepeater: blockItems
+            Repeater {
+                id: blockItems
+                model: blocks
+                delegate: Item {
+                    property int bid: blockId
+                    property int start: blockStart
+                    property string text: messageText
+                }
+            }
+        }
+    }
+
+    Repeater {
+        id: markerRepeater
+        model: Vig.TimelineDataManager.markers
+        delegate: Item { property int start: blockStart }
+    }
+
+    TestCase {
+        name: "SceneModule"
+        when: windowShown
+
+        readonly property var tdm: Vig.TimelineDataManager
+
+        function init() {
+            tdm.pixelPerFrameScale = 0
+            tdm.clearData()
+            tdm.clearBuffer()
+            tdm.pushBuffer()
+        }
+
+        function blockItem(laneRow, row) {
+            return laneRepeater.itemAt(laneRow).blockRepeater.itemAt(row)
+        }
+
+        function test_delegatesFollowEdits() {
+            compare(laneRepeater.count, 1)
+            var first = tdm.insertNewBlock(tdm.mode_picture, 30, 1)
+            verify(first > 0)
+            compare(laneRepeater.itemAt(0).blockRepeater.count, 1)
+            compare(blockItem(0, 0).start, 30)
+
+            // A message inserted at the same frame pushes the picture later.
+            var second = tdm.insertNewBlock(tdm.mode_message, 30, 1)
+            compare(blockItem(0, 0).start, 46)
+            compare(blockItem(0, 1).bid, second)
+
+            verify(tdm.setBlockField(second, "messageText", "Hello"))
+            compare(blockItem(0, 1).text, "Hello")
+
+            compare(tdm.addLane(), 2)
+            compare(laneRepeater.count, 2)
+            compare(laneRepeater.itemAt(1).lane, 2)
+
+            verify(tdm.undo())
+            compare(laneRepeater.count, 1)
+            verify(tdm.undo())
+            compare(laneRepeater.itemAt(0).blockRepeater.count, 1)
+            compare(blockItem(0, 0).start, 30)
+            verify(tdm.redo())
+            compare(blockItem(0, 0).start, 46)
+        }
+
+        function test_markersAndZoom() {
+            tdm.insertNewBlock(tdm.mode_comment, 10, 1)
+            tdm.insertNewBlock(tdm.mode_comment, 90, 1)
+            compare(markerRepeater.count, 2)
+            compare(markerRepeater.itemAt(0).start, 90)
+            tdm.pixelPerFrameScale = 1
+            compare(tdm.pixelPerFrame, 1)
+            compare(tdm.laneHeight, Vig.Constants.laneHeight[1])
+            compare(markerRepeater.count, 2)
+        }
+
+        function test_blockObjectsAreCopiesInFieldOrder() {
+            var b = tdm.createEmptyMessageBlock()
+            var keys = Object.keys(b.eventData)
+            compare(keys[0], "blockStart")
+            compare(keys[keys.length - 1], "reset")
+            b.eventData.messageText = "from a copy"
+            var ids = tdm.insertBlocks([b], 0, 1)
+            compare(ids.length, 1)
+            var stored = tdm.getBlock(ids[0])
+            compare(stored.eventData.messageText, "from a copy")
+            stored.eventData.messageText = "changed only here"
+            compare(tdm.getBlock(ids[0]).eventData.messageText, "from a copy")
+            compare(JSON.stringify(tdm.unify()), tdm.sceneText())
+        }
+    }
+}
