@@ -7,12 +7,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include "json/js_json.h"
 #include "scene/builders.h"
 #include "scene/conversion.h"
 #include "scene/document.h"
 #include "scene/editing.h"
 #include "scene/undo_buffer.h"
+#include "json/js_json.h"
 
 namespace {
 
@@ -42,11 +42,10 @@ Document makeScene(int blocks)
     for (int lane = 1; lane <= kLanes; ++lane)
         laneEnd[static_cast<std::size_t>(lane)] = lane * 7;
     // Three picture blocks in four: pictures are what scenes are mostly made of.
-    const int kinds[] = {mode_picture, mode_picture, mode_picture, mode_message,
-                         mode_picture, mode_picture, mode_picture, mode_sound,
-                         mode_picture, mode_picture, mode_picture, mode_fade,
-                         mode_picture, mode_picture, mode_picture, mode_screen,
-                         mode_picture, mode_picture, mode_picture, mode_sound_fade,
+    const int kinds[] = {mode_picture, mode_picture, mode_picture, mode_message, mode_picture,
+                         mode_picture, mode_picture, mode_sound,   mode_picture, mode_picture,
+                         mode_picture, mode_fade,    mode_picture, mode_picture, mode_picture,
+                         mode_screen,  mode_picture, mode_picture, mode_picture, mode_sound_fade,
                          mode_picture, mode_picture, mode_picture, mode_scroll};
     for (int i = 0; doc.numBlock() < blocks; ++i) {
         const int lane = 1 + i % kLanes;

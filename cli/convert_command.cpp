@@ -1,8 +1,8 @@
 #include "cli_common.h"
 #include "commands.h"
 
-#include "json/js_json.h"
 #include "scene/conversion.h"
+#include "json/js_json.h"
 
 namespace vignetta::cli {
 

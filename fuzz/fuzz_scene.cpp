@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "json/js_json.h"
 #include "scene/conversion.h"
 #include "scene/scene_file.h"
+#include "json/js_json.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -139,7 +139,8 @@ public:
             part.start = cuts_[i];
             part.end = cuts_[i + 1];
             part.startRatio = i == 0 ? 0.0 : static_cast<double>(cuts_[i] - s) / length;
-            part.endRatio = i + 1 == segments ? 1.0 : static_cast<double>(cuts_[i + 1] - s) / length;
+            part.endRatio =
+                i + 1 == segments ? 1.0 : static_cast<double>(cuts_[i + 1] - s) / length;
             base.push_back(part);
         }
     }
@@ -351,9 +352,9 @@ Json showPicture(const Slice &slice)
 {
     const BlockView &v = *slice.piece().view;
     const PictureState s = slice.startState();
-    return command(code_show_picture, Json::array({slice.number(), v.imageName, v.origin, 0, s.x,
-                                                   s.y, s.scaleWidth, s.scaleHeight, s.opacity,
-                                                   v.blend}));
+    return command(code_show_picture,
+                   Json::array({slice.number(), v.imageName, v.origin, 0, s.x, s.y, s.scaleWidth,
+                                s.scaleHeight, s.opacity, v.blend}));
 }
 
 void appendMotion(const Slice &slice, Json &out)
@@ -402,9 +403,9 @@ void appendMessage(const BlockView &v, Json &out)
     // The host's message window shows four lines at a time.
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i % 4 == 0) {
-            out.push_back(command(code_text_settings,
-                                  Json::array({v.messageImageName, v.messageImageIndex,
-                                               v.messageBackground, v.messagePosition})));
+            out.push_back(
+                command(code_text_settings, Json::array({v.messageImageName, v.messageImageIndex,
+                                                         v.messageBackground, v.messagePosition})));
         }
         out.push_back(command(code_text_line, lineParameter(lines[i])));
     }
@@ -436,8 +437,8 @@ void appendComment(const BlockView &v, Json &out)
     while (lines.size() > 1 && lines.back().empty())
         lines.pop_back();
     for (std::size_t i = 0; i < lines.size(); ++i)
-        out.push_back(command(i == 0 ? code_comment_first : code_comment_more,
-                              lineParameter(lines[i])));
+        out.push_back(
+            command(i == 0 ? code_comment_first : code_comment_more, lineParameter(lines[i])));
 }
 
 // A command of the picture erase/show phase of one boundary, kept symbolic until the phase is
@@ -485,9 +486,10 @@ Json convertData2Event(const Document &document)
     std::vector<std::size_t> byStart(pieces.size());
     for (std::size_t i = 0; i < byStart.size(); ++i)
         byStart[i] = i;
-    std::stable_sort(byStart.begin(), byStart.end(), [&pieces, &byLane](std::size_t a, std::size_t b) {
-        return pieces[byLane[a]].start < pieces[byLane[b]].start;
-    });
+    std::stable_sort(byStart.begin(), byStart.end(),
+                     [&pieces, &byLane](std::size_t a, std::size_t b) {
+                         return pieces[byLane[a]].start < pieces[byLane[b]].start;
+                     });
     std::size_t nextByStart = 0;
     std::vector<std::size_t> active;
     std::vector<std::size_t> arriving;
@@ -542,9 +544,10 @@ Json convertData2Event(const Document &document)
             head.push_back({code_erase_picture, p->view->imageIndex, nullptr});
         for (const Slice &slice : slices) {
             const int number = slice.number();
-            const auto shown = std::find_if(head.begin(), head.end(), [number](const HeadCommand &c) {
-                return c.code == code_show_picture && c.number == number;
-            });
+            const auto shown =
+                std::find_if(head.begin(), head.end(), [number](const HeadCommand &c) {
+                    return c.code == code_show_picture && c.number == number;
+                });
             if (shown != head.end()) {
                 if (slice.continuing())
                     head.erase(shown);
@@ -617,9 +620,9 @@ Json convertData2Event(const Document &document)
             const BlockView &v = screens[startingScreens.second - 1]->view();
             if (v.flashEnabled) {
                 const FlashColor &c = v.flashColor;
-                out.push_back(command(code_flash_screen,
-                                      Json::array({Json::array({c.R, c.G, c.B, c.P}),
-                                                   v.blockDelay, false})));
+                out.push_back(
+                    command(code_flash_screen,
+                            Json::array({Json::array({c.R, c.G, c.B, c.P}), v.blockDelay, false})));
             }
             if (v.shakeEnabled) {
                 out.push_back(command(code_shake_screen, Json::array({v.shakePower, v.shakeSpeed,
@@ -637,8 +640,8 @@ Json convertData2Event(const Document &document)
         const bool fadeHere = startingFades.first != startingFades.second;
         if (fadeHere) {
             const BlockView &v = fades[startingFades.second - 1]->view();
-            out.push_back(command(v.fadeType == 0 ? code_fadeout_screen : code_fadein_screen,
-                                  Json::array()));
+            out.push_back(
+                command(v.fadeType == 0 ? code_fadeout_screen : code_fadein_screen, Json::array()));
         }
 
         // 10: wait up to the next boundary, at most 999 frames per command.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "json/js_json.h"
 #include "scene/document.h"
+#include "json/js_json.h"
 
 namespace vignetta::scene {
 

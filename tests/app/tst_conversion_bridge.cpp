@@ -8,8 +8,8 @@
 #include <QtTest>
 
 #include "bridge/timeline_data_manager.h"
-#include "json/js_json.h"
 #include "qml_registration.h"
+#include "json/js_json.h"
 
 using vignetta::bridge::TimelineDataManager;
 
@@ -102,7 +102,8 @@ private slots:
         const QString wanted = expectedText(scene);
         // What the clipboard gets, and what QML's own JSON.stringify makes of the list.
         QCOMPARE(manager->convertData2EventText(), wanted);
-        QCOMPARE(call(QStringLiteral("JSON.stringify(tdm.convertData2Event())")).toString(), wanted);
+        QCOMPARE(call(QStringLiteral("JSON.stringify(tdm.convertData2Event())")).toString(),
+                 wanted);
         QVERIFY(call(QStringLiteral("Array.isArray(tdm.convertData2Event())")).toBool());
     }
 
@@ -110,7 +111,8 @@ private slots:
     {
         loadScene(QStringLiteral("picture_and_text"));
         QCOMPARE(call(QStringLiteral("tdm.convertData2Event()[0].code")).toInt(), 231);
-        QCOMPARE(call(QStringLiteral("tdm.convertData2Event()[1].parameters[8]")).toNumber(), 127.5);
+        QCOMPARE(call(QStringLiteral("tdm.convertData2Event()[1].parameters[8]")).toNumber(),
+                 127.5);
         QCOMPARE(call(QStringLiteral("tdm.convertData2Event()[1].parameters[11]")).toBool(), false);
         QCOMPARE(call(QStringLiteral("tdm.convertData2Event()[6].parameters[0]")).toString(),
                  QStringLiteral("Hello"));

@@ -10,9 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include "json/js_json.h"
 #include "scene/conversion.h"
 #include "scene/scene_file.h"
+#include "json/js_json.h"
 
 namespace {
 

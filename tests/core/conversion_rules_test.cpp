@@ -10,10 +10,10 @@
 
 #include <gtest/gtest.h>
 
-#include "json/js_json.h"
 #include "scene/builders.h"
 #include "scene/conversion.h"
 #include "scene/document.h"
+#include "json/js_json.h"
 
 namespace {
 
@@ -86,9 +86,8 @@ TEST(ConversionPictures, NumbersBeyondTheEditorRangeAreGroupedAndCut)
     addPicture(doc, 2, 150, "high", 40, 20);
     addPicture(doc, 3, 101, "other", 0, 20);
     const std::vector<std::string> expected = {
-        "231:150:low", "231:101:other", "230:20", "235:101",     "230:20",
-        "235:150",     "231:150:high",  "230:20", "235:150",     "231:150:low",
-        "230:40",      "235:150"};
+        "231:150:low",  "231:101:other", "230:20",  "235:101",     "230:20", "235:150",
+        "231:150:high", "230:20",        "235:150", "231:150:low", "230:40", "235:150"};
     EXPECT_EQ(pictureTrace(convertData2Event(doc)), expected);
 }
 
@@ -99,9 +98,10 @@ TEST(ConversionPictures, HighestLaneWinsAcrossThreeLanes)
     addPicture(doc, 2, 4, "two", 20, 60, 0, 600);
     addPicture(doc, 3, 4, "three", 40, 20);
     const Json commands = convertData2Event(doc);
-    const std::vector<std::string> expected = {
-        "231:4:one", "230:20", "235:4", "231:4:two", "230:20", "235:4", "231:4:three", "230:20",
-        "235:4",     "231:4:two", "230:20", "235:4", "231:4:one", "230:20", "235:4"};
+    const std::vector<std::string> expected = {"231:4:one", "230:20",    "235:4",       "231:4:two",
+                                               "230:20",    "235:4",     "231:4:three", "230:20",
+                                               "235:4",     "231:4:two", "230:20",      "235:4",
+                                               "231:4:one", "230:20",    "235:4"};
     EXPECT_EQ(pictureTrace(commands), expected);
 
     // Lane 2's block resumes at frame 60, two thirds along its motion; lane 1's at frame 80,
@@ -163,7 +163,7 @@ TEST(ConversionPictures, PlaybackFollowsTheTimelineInRandomScenes)
         // name shown per number and frame, filled from the command stream
         std::map<int, std::map<int, std::string>> shown;
         std::map<int, std::pair<int, std::string>> open; // number -> (since, name)
-        std::map<int, int> moved;                         // number -> frames covered by moves
+        std::map<int, int> moved;                        // number -> frames covered by moves
         int clock = 0;
         for (const Json &c : convertData2Event(doc)) {
             const int code = c["code"].get<int>();
