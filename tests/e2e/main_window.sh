@@ -83,10 +83,22 @@ dismiss_box() {
     wait_gone "Vignetta" 5
 }
 
-# --- 1. Title, import, copy as event --------------------------------------------------------
-start_editor "$PROJECT"
-MAIN=$(wait_window "$GAME_TITLE - Vignetta" 60)
-if [ -n "$MAIN" ]; then pass "title reads '$GAME_TITLE - Vignetta'"; else
+# --- 1. Open the project from the File menu; title, import, copy as event -------------------
+start_editor
+START=$(wait_window "Vignetta" 60)
+if [ -z "$START" ]; then fail "no window titled 'Vignetta' at first start"; cat "$WORK/stderr.log"; exit 1; fi
+xdotool windowfocus --sync "$START" 2>/dev/null
+xdotool mousemove --window "$START" 12 10 click 1
+sleep 0.8
+xdotool key Down Return
+DIALOG=$(wait_window "Open FC Project" 20)
+if [ -n "$DIALOG" ]; then
+    keys_to "$DIALOG" ctrl+a
+    xdotool type --delay 5 "$PROJECT"
+    xdotool key Return
+fi
+MAIN=$(wait_window "$GAME_TITLE - Vignetta" 30)
+if [ -n "$MAIN" ]; then pass "opened from the File menu, title reads '$GAME_TITLE - Vignetta'"; else
     fail "no window titled '$GAME_TITLE - Vignetta'"; cat "$WORK/stderr.log"; exit 1; fi
 
 keys_to "$MAIN" ctrl+o
@@ -150,7 +162,13 @@ else
 fi
 stop_editor
 
-# --- 3. A project without data/System.json ------------------------------------------------
+# --- 3. The last project opens again by itself ---------------------------------------------
+start_editor
+if wait_window "$GAME_TITLE - Vignetta" 60 >/dev/null; then pass "remembered project reopened"; else
+    fail "remembered project not reopened"; fi
+stop_editor
+
+# --- 4. A project without data/System.json ------------------------------------------------
 cp -r "$SAMPLE_DIR" "$WORK/Broken"
 rm "$WORK/Broken/data/System.json"
 start_editor "$WORK/Broken/Sample.fabproject"
