@@ -26,20 +26,34 @@ QVariant BlockListModel::data(const QModelIndex &index, int role) const
     const Block &b = blocks_[static_cast<std::size_t>(index.row())];
     const auto &v = b.view();
     switch (role) {
-    case BlockIdRole: return b.blockId;
-    case LaneIdRole: return b.laneId;
-    case BlockStartRole: return b.start();
-    case BlockDelayRole: return b.delay();
-    case BlockEndRole: return b.end();
-    case BlockModeRole: return b.mode();
-    case ResizableRole: return scene::isResizable(b.mode());
-    case MinDelayRole: return scene::resizeBounds(b.mode()).min;
-    case MaxDelayRole: return scene::resizeBounds(b.mode()).max;
-    case ImageNameRole: return QString::fromStdString(v.imageName);
-    case MessageTextRole: return QString::fromStdString(v.messageText);
-    case CommentRole: return QString::fromStdString(v.comment);
-    case EventDataRole: return toVariant(b.eventData());
-    default: return {};
+    case BlockIdRole:
+        return b.blockId;
+    case LaneIdRole:
+        return b.laneId;
+    case BlockStartRole:
+        return b.start();
+    case BlockDelayRole:
+        return b.delay();
+    case BlockEndRole:
+        return b.end();
+    case BlockModeRole:
+        return b.mode();
+    case ResizableRole:
+        return scene::isResizable(b.mode());
+    case MinDelayRole:
+        return scene::resizeBounds(b.mode()).min;
+    case MaxDelayRole:
+        return scene::resizeBounds(b.mode()).max;
+    case ImageNameRole:
+        return QString::fromStdString(v.imageName);
+    case MessageTextRole:
+        return QString::fromStdString(v.messageText);
+    case CommentRole:
+        return QString::fromStdString(v.comment);
+    case EventDataRole:
+        return toVariant(b.eventData());
+    default:
+        return {};
     }
 }
 

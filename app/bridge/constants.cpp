@@ -25,8 +25,7 @@ QString Constants::projectFilterTitle()
 
 QString Constants::projectFilter()
 {
-    return QStringLiteral("FABLE") + QStringLiteral(" (*.") + projectExtName() +
-           QLatin1Char(')');
+    return QStringLiteral("FABLE") + QStringLiteral(" (*.") + projectExtName() + QLatin1Char(')');
 }
 
 QString Constants::eventFilter()
@@ -36,8 +35,8 @@ QString Constants::eventFilter()
 
 QStringList Constants::themeNameArray()
 {
-    return {QStringLiteral("default"), QStringLiteral("dark"),
-            QStringLiteral("highContrastWhite"), QStringLiteral("highContrastBlack")};
+    return {QStringLiteral("default"), QStringLiteral("dark"), QStringLiteral("highContrastWhite"),
+            QStringLiteral("highContrastBlack")};
 }
 
 QStringList Constants::themeNameTextArray()
@@ -86,9 +85,15 @@ QStringList Constants::messagePositionTypeArray()
 
 QStringList Constants::insertCommandTextArray()
 {
-    return {tr("Show Picture Event"), tr("Show Text Event"), tr("Fade Screen Event"),
-            tr("Audio Event"),        tr("Screen Event"),    tr("Marker"),
-            QString(),                tr("Show Scrolling Text Event"), tr("Fadeout Audio Event")};
+    return {tr("Show Picture Event"),
+            tr("Show Text Event"),
+            tr("Fade Screen Event"),
+            tr("Audio Event"),
+            tr("Screen Event"),
+            tr("Marker"),
+            QString(),
+            tr("Show Scrolling Text Event"),
+            tr("Fadeout Audio Event")};
 }
 
 QVariantList Constants::pixelPerFrame()

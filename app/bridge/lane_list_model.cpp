@@ -17,11 +17,16 @@ QVariant LaneListModel::data(const QModelIndex &index, int role) const
         return {};
     const Row &row = lanes_[static_cast<std::size_t>(index.row())];
     switch (role) {
-    case LaneIdRole: return row.laneId;
-    case BlocksRole: return QVariant::fromValue(static_cast<QObject *>(row.blocks));
-    case BlockCountRole: return row.blockCount;
-    case LaneEndRole: return row.laneEnd;
-    default: return {};
+    case LaneIdRole:
+        return row.laneId;
+    case BlocksRole:
+        return QVariant::fromValue(static_cast<QObject *>(row.blocks));
+    case BlockCountRole:
+        return row.blockCount;
+    case LaneEndRole:
+        return row.laneEnd;
+    default:
+        return {};
     }
 }
 
@@ -82,8 +87,8 @@ void LaneListModel::sync(const scene::Document &doc)
         for (std::size_t i = lanes_.size(); i < target.size(); ++i) {
             auto *blocks = new BlockListModel(target[i]->laneId, this);
             blocks->reset(target[i]);
-            lanes_.push_back({target[i]->laneId, blocks,
-                              static_cast<int>(target[i]->blocks.size()), laneEnd(*target[i])});
+            lanes_.push_back({target[i]->laneId, blocks, static_cast<int>(target[i]->blocks.size()),
+                              laneEnd(*target[i])});
         }
         endInsertRows();
         emit countChanged();
@@ -110,7 +115,8 @@ void LaneListModel::reset(const scene::Document &doc)
         if (!blocks)
             blocks = new BlockListModel(lane.laneId, this);
         blocks->reset(&lane);
-        lanes_.push_back({lane.laneId, blocks, static_cast<int>(lane.blocks.size()), laneEnd(lane)});
+        lanes_.push_back(
+            {lane.laneId, blocks, static_cast<int>(lane.blocks.size()), laneEnd(lane)});
     }
     endResetModel();
     for (auto &row : old)

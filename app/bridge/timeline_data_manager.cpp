@@ -9,12 +9,12 @@
 
 #include "bridge/constants.h"
 #include "bridge/json_qt.h"
-#include "json/js_coerce.h"
-#include "json/js_json.h"
 #include "scene/builders.h"
 #include "scene/editing.h"
 #include "scene/placement.h"
 #include "scene/scene_file.h"
+#include "json/js_coerce.h"
+#include "json/js_json.h"
 
 namespace vignetta::bridge {
 
@@ -71,13 +71,9 @@ std::vector<Block> blockSetFrom(const QJSValue &value, const char *what)
 } // namespace
 
 TimelineDataManager::TimelineDataManager(QObject *parent)
-    : QObject(parent),
-      lanes_(new LaneListModel(this)),
-      markers_(new BlockListModel(0, this)),
-      screenWidth_(scene::defaultScreenWidth),
-      screenHeight_(scene::defaultScreenHeight),
-      pixelPerFrame_(Constants::pixelPerFrameAt(0)),
-      laneHeight_(Constants::laneHeightAt(0))
+    : QObject(parent), lanes_(new LaneListModel(this)), markers_(new BlockListModel(0, this)),
+      screenWidth_(scene::defaultScreenWidth), screenHeight_(scene::defaultScreenHeight),
+      pixelPerFrame_(Constants::pixelPerFrameAt(0)), laneHeight_(Constants::laneHeightAt(0))
 {
     doc_.clearData();
     resetModels();
@@ -280,8 +276,8 @@ QVariant TimelineDataManager::getFreeBoundingBox(const QJSValue &blocks, int sta
     for (int id : box->backwardOverlaps)
         if (const Block *b = doc_.getBlock(id))
             overlaps.push_back(b->toJson());
-    return out(Json::array({rect, overlaps, box->surplusForward, box->forwardOffset,
-                            box->backwardOffset}));
+    return out(Json::array(
+        {rect, overlaps, box->surplusForward, box->forwardOffset, box->backwardOffset}));
 }
 
 // --- Spec-level mutators ---

@@ -51,8 +51,8 @@ class TimelineDataManager : public QObject
     Q_PROPERTY(int bufferIndex READ bufferIndex NOTIFY undoStateChanged)
     Q_PROPERTY(int screenWidth READ screenWidth WRITE setScreenWidth NOTIFY screenWidthChanged)
     Q_PROPERTY(int screenHeight READ screenHeight WRITE setScreenHeight NOTIFY screenHeightChanged)
-    Q_PROPERTY(int pixelPerFrameScale READ pixelPerFrameScale WRITE setPixelPerFrameScale
-                   NOTIFY pixelPerFrameScaleChanged)
+    Q_PROPERTY(int pixelPerFrameScale READ pixelPerFrameScale WRITE setPixelPerFrameScale NOTIFY
+                   pixelPerFrameScaleChanged)
     Q_PROPERTY(int pixelPerFrame READ pixelPerFrame NOTIFY pixelPerFrameScaleChanged)
     Q_PROPERTY(int laneHeight READ laneHeight NOTIFY pixelPerFrameScaleChanged)
     // Models for the timeline view: lanes from 1 on, and the marker lane's blocks.

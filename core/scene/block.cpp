@@ -1,7 +1,7 @@
 #include "scene/block.h"
 
-#include "json/js_coerce.h"
 #include "scene/event_data.h"
+#include "json/js_coerce.h"
 
 namespace vignetta::scene {
 
@@ -195,10 +195,10 @@ Block Block::fromJson(const Json &object)
     if (!usual) {
         Json outer = Json::object();
         for (const auto &item : object.items())
-            outer[item.key()] = item.key() == "blockId" || item.key() == "laneId" ||
-                                        item.key() == "eventData"
-                                    ? Json()
-                                    : item.value();
+            outer[item.key()] =
+                item.key() == "blockId" || item.key() == "laneId" || item.key() == "eventData"
+                    ? Json()
+                    : item.value();
         // Keys the block always writes come first when the object lacked them.
         Json full = Json::object();
         for (const char *k : {"blockId", "laneId", "eventData"})

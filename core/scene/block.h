@@ -39,8 +39,7 @@ public:
 
     // Calls edit(Json &eventData) on this block's own copy of the event data and then re-reads
     // the typed view.
-    template <class Edit>
-    void editEventData(Edit &&edit)
+    template <class Edit> void editEventData(Edit &&edit)
     {
         Json data = payload_->eventData;
         edit(data);

@@ -59,10 +59,12 @@ void readColour(const Json &j, Colour &c, double Colour::*fourth, const char *fo
 
 using Reader = void (*)(const Json &, BlockView &);
 
+// clang-format off
 #define INT_FIELD(name) {#name, [](const Json &j, BlockView &v) { v.name = toInt(j, v.name); }}
 #define NUM_FIELD(name) {#name, [](const Json &j, BlockView &v) { v.name = toDouble(j, v.name); }}
 #define STR_FIELD(name) {#name, [](const Json &j, BlockView &v) { v.name = toText(j, v.name); }}
 #define BOOL_FIELD(name) {#name, [](const Json &j, BlockView &v) { v.name = toBool(j); }}
+// clang-format on
 
 const std::unordered_map<std::string_view, Reader> &readers()
 {

@@ -44,13 +44,34 @@ Block createEmptyPictureBlock(const Document &doc)
     return b;
 }
 
-Block createEmptyMessageBlock(const Document &doc) { return build(doc, mode_message); }
-Block createEmptyFadeBlock(const Document &doc) { return build(doc, mode_fade); }
-Block createEmptySoundBlock(const Document &doc) { return build(doc, mode_sound); }
-Block createEmptyScreenBlock(const Document &doc) { return build(doc, mode_screen); }
-Block createEmptyCommentBlock(const Document &doc) { return build(doc, mode_comment); }
-Block createEmptyOtherBlock(const Document &doc) { return build(doc, mode_other); }
-Block createEmptySoundFadeBlock(const Document &doc) { return build(doc, mode_sound_fade); }
+Block createEmptyMessageBlock(const Document &doc)
+{
+    return build(doc, mode_message);
+}
+Block createEmptyFadeBlock(const Document &doc)
+{
+    return build(doc, mode_fade);
+}
+Block createEmptySoundBlock(const Document &doc)
+{
+    return build(doc, mode_sound);
+}
+Block createEmptyScreenBlock(const Document &doc)
+{
+    return build(doc, mode_screen);
+}
+Block createEmptyCommentBlock(const Document &doc)
+{
+    return build(doc, mode_comment);
+}
+Block createEmptyOtherBlock(const Document &doc)
+{
+    return build(doc, mode_other);
+}
+Block createEmptySoundFadeBlock(const Document &doc)
+{
+    return build(doc, mode_sound_fade);
+}
 
 Block createEmptyScrollBlock(const Document &doc)
 {
@@ -62,15 +83,24 @@ Block createEmptyScrollBlock(const Document &doc)
 Block createEmptyBlockOfMode(const Document &doc, int mode)
 {
     switch (mode) {
-    case mode_picture: return createEmptyPictureBlock(doc);
-    case mode_message: return createEmptyMessageBlock(doc);
-    case mode_fade: return createEmptyFadeBlock(doc);
-    case mode_sound: return createEmptySoundBlock(doc);
-    case mode_screen: return createEmptyScreenBlock(doc);
-    case mode_comment: return createEmptyCommentBlock(doc);
-    case mode_other: return createEmptyOtherBlock(doc);
-    case mode_scroll: return createEmptyScrollBlock(doc);
-    case mode_sound_fade: return createEmptySoundFadeBlock(doc);
+    case mode_picture:
+        return createEmptyPictureBlock(doc);
+    case mode_message:
+        return createEmptyMessageBlock(doc);
+    case mode_fade:
+        return createEmptyFadeBlock(doc);
+    case mode_sound:
+        return createEmptySoundBlock(doc);
+    case mode_screen:
+        return createEmptyScreenBlock(doc);
+    case mode_comment:
+        return createEmptyCommentBlock(doc);
+    case mode_other:
+        return createEmptyOtherBlock(doc);
+    case mode_scroll:
+        return createEmptyScrollBlock(doc);
+    case mode_sound_fade:
+        return createEmptySoundFadeBlock(doc);
     default: {
         Block b = createEmptyBlock(doc);
         b.setField("blockMode", mode);

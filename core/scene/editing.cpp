@@ -111,8 +111,8 @@ bool moveBlocks(Document &doc, const std::vector<Block> &dragged, int startFrame
     }
     if (changed)
         rippleLater(doc, *box);
-    if (changed && std::any_of(dragged.begin(), dragged.end(),
-                               [](const Block &b) { return b.laneId == 0; }))
+    if (changed &&
+        std::any_of(dragged.begin(), dragged.end(), [](const Block &b) { return b.laneId == 0; }))
         doc.sortMarkers();
     return changed;
 }

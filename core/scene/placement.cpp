@@ -5,8 +5,8 @@
 namespace vignetta::scene {
 
 std::optional<FreeBoundingBox> getFreeBoundingBox(const Document &doc,
-                                                  const std::vector<Block> &blocks,
-                                                  int startFrame, int startLane,
+                                                  const std::vector<Block> &blocks, int startFrame,
+                                                  int startLane,
                                                   const std::vector<int> &ignoreBlockIds)
 {
     if (startFrame < 0 || startLane < 0)
@@ -52,8 +52,8 @@ std::optional<FreeBoundingBox> getFreeBoundingBox(const Document &doc,
             if (ignored(b.blockId))
                 continue;
             if (b.start() < x)
-                forwardOffset = std::max<long long>(forwardOffset,
-                                                    static_cast<long long>(b.end()) - x);
+                forwardOffset =
+                    std::max<long long>(forwardOffset, static_cast<long long>(b.end()) - x);
             else
                 backward.push_back(&b);
         }

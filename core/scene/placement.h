@@ -45,8 +45,8 @@ struct FreeBoundingBox
 // Returns nothing when the set does not fit: startLane + height > maxLanes, or it or a pushed
 // block would end past maxDuration (also for a negative startFrame or startLane).
 std::optional<FreeBoundingBox> getFreeBoundingBox(const Document &doc,
-                                                  const std::vector<Block> &blocks,
-                                                  int startFrame, int startLane,
+                                                  const std::vector<Block> &blocks, int startFrame,
+                                                  int startLane,
                                                   const std::vector<int> &ignoreBlockIds = {});
 
 } // namespace vignetta::scene

@@ -24,8 +24,8 @@ std::size_t countTopLevelElements(std::string_view text, std::size_t limit)
     std::size_t i = 0;
     if (text.size() >= 3 && text.substr(0, 3) == "\xEF\xBB\xBF")
         i = 3;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' ||
-                               text[i] == '\r'))
+    while (i < text.size() &&
+           (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r'))
         ++i;
     if (i >= text.size() || text[i] != '[')
         return 0;
@@ -151,7 +151,8 @@ std::string checkElement(const Json &e, std::size_t index)
     if (const auto v = data->find("blockMode"); v != data->end()) {
         const auto n = wholeNumber(*v, firstBlockMode, lastBlockMode);
         if (!n)
-            return named + " has blockMode " + describe(*v) + "; a whole number from 0 to 8 is needed";
+            return named + " has blockMode " + describe(*v) +
+                   "; a whole number from 0 to 8 is needed";
         mode = *n;
     }
     if (mode == mode_picture) {

@@ -31,7 +31,10 @@ public:
     int bufferIndex() const { return bufferIndex_; }
     int size() const { return static_cast<int>(buffer_.size()); }
     int capacity() const { return capacity_; }
-    const Document &snapshot(int index) const { return buffer_.at(static_cast<std::size_t>(index)); }
+    const Document &snapshot(int index) const
+    {
+        return buffer_.at(static_cast<std::size_t>(index));
+    }
 
 private:
     std::vector<Document> buffer_;

@@ -1,6 +1,6 @@
 #include <QAbstractItemModelTester>
-#include <QPointer>
 #include <QJSEngine>
+#include <QPointer>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QSignalSpy>
@@ -11,10 +11,10 @@
 #include "bridge/json_qt.h"
 #include "bridge/lane_list_model.h"
 #include "bridge/timeline_data_manager.h"
-#include "json/js_json.h"
 #include "qml_registration.h"
 #include "scene/builders.h"
 #include "scene/scene_file.h"
+#include "json/js_json.h"
 
 using namespace vignetta;
 using bridge::BlockListModel;
@@ -33,8 +33,8 @@ private:
     // Evaluates JavaScript with the singleton bound to `tdm`.
     QJSValue call(const QString &body)
     {
-        QJSValue fn = js(QStringLiteral("(function(tdm) { return ") + body +
-                               QStringLiteral("; })"));
+        QJSValue fn =
+            js(QStringLiteral("(function(tdm) { return ") + body + QStringLiteral("; })"));
         const QJSValue result = fn.call({engine->newQObject(manager)});
         if (result.isError())
             qWarning() << result.toString();
@@ -43,10 +43,7 @@ private:
     int lastSnapshot() const { return manager->bufferIndex(); }
 
 private slots:
-    void initTestCase()
-    {
-        registerQmlTypes();
-    }
+    void initTestCase() { registerQmlTypes(); }
 
     void init()
     {
@@ -84,7 +81,8 @@ private slots:
 
     void jsonCrossesBothWays()
     {
-        const QJSValue obj = js(QStringLiteral("({z:1,a:[true,null,2.5,'\u00e9'],m:{y:-0.5,x:1e21},f:function(){},u:undefined})"));
+        const QJSValue obj = js(QStringLiteral(
+            "({z:1,a:[true,null,2.5,'\u00e9'],m:{y:-0.5,x:1e21},f:function(){},u:undefined})"));
         const json::Json j = bridge::fromJSValue(obj);
         QCOMPARE(QString::fromStdString(json::stringify(j)),
                  QStringLiteral(R"({"z":1,"a":[true,null,2.5,"é"],"m":{"y":-0.5,"x":1e+21}})"));
@@ -101,11 +99,13 @@ private slots:
     void editsEmitRowSignals()
     {
         LaneListModel *lanes = manager->lanes();
-        QAbstractItemModelTester laneTester(lanes, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester laneTester(lanes,
+                                            QAbstractItemModelTester::FailureReportingMode::QtTest);
         QCOMPARE(lanes->rowCount(), 1);
         BlockListModel *lane1 = lanes->blocksOf(1);
         QVERIFY(lane1);
-        QAbstractItemModelTester blockTester(lane1, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester blockTester(
+            lane1, QAbstractItemModelTester::FailureReportingMode::QtTest);
 
         QSignalSpy inserted(lane1, &QAbstractItemModel::rowsInserted);
         QSignalSpy insertedIds(manager, &TimelineDataManager::blocksInserted);
@@ -134,11 +134,13 @@ private slots:
         QCOMPARE(manager->addLane(), 2);
         QCOMPARE(laneRows.count(), 1);
         BlockListModel *lane2 = lanes->blocksOf(2);
-        QAbstractItemModelTester lane2Tester(lane2, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester lane2Tester(
+            lane2, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QSignalSpy removed(lane1, &QAbstractItemModel::rowsRemoved);
         QSignalSpy added(lane2, &QAbstractItemModel::rowsInserted);
-        QVERIFY(call(QStringLiteral("(function() { var d = tdm.getBlock(%1); d.laneId = 2;"
-                                    " d.eventData.blockStart = 0; return tdm.moveBlocks([d], 0, 2); })()")
+        QVERIFY(call(QStringLiteral(
+                         "(function() { var d = tdm.getBlock(%1); d.laneId = 2;"
+                         " d.eventData.blockStart = 0; return tdm.moveBlocks([d], 0, 2); })()")
                          .arg(b))
                     .toBool());
         QCOMPARE(removed.count(), 1);
@@ -160,12 +162,14 @@ private slots:
     {
         const int id = manager->insertNewBlock(scene::mode_picture, 0, 1);
         BlockListModel *lane1 = manager->lanes()->blocksOf(1);
-        QAbstractItemModelTester tester(lane1, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(lane1,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         QSignalSpy rowChanged(lane1, &QAbstractItemModel::dataChanged);
         QSignalSpy blockChanged(manager, &TimelineDataManager::blockChanged);
         const int snapshots = lastSnapshot();
 
-        QVERIFY(call(QStringLiteral("tdm.setBlockField(%1, 'startPosition.x', 120.5)").arg(id)).toBool());
+        QVERIFY(call(QStringLiteral("tdm.setBlockField(%1, 'startPosition.x', 120.5)").arg(id))
+                    .toBool());
         QCOMPARE(rowChanged.count(), 1);
         QCOMPARE(blockChanged.count(), 1);
         QCOMPARE(blockChanged.at(0).at(0).toInt(), id);
@@ -173,9 +177,13 @@ private slots:
         QCOMPARE(manager->document().getBlock(id)->view().startPosition.x, 120.5);
         QCOMPARE(lastSnapshot(), snapshots); // a field write takes no snapshot
 
-        QVERIFY(call(QStringLiteral("tdm.setBlockFields(%1, {'endColor.R': -68, 'messageText': 'a\\nb'})").arg(id)).toBool());
+        QVERIFY(call(QStringLiteral(
+                         "tdm.setBlockFields(%1, {'endColor.R': -68, 'messageText': 'a\\nb'})")
+                         .arg(id))
+                    .toBool());
         QCOMPARE(blockChanged.count(), 3);
-        QCOMPARE(lane1->data(lane1->index(0), BlockListModel::MessageTextRole).toString(), QStringLiteral("a\nb"));
+        QCOMPARE(lane1->data(lane1->index(0), BlockListModel::MessageTextRole).toString(),
+                 QStringLiteral("a\nb"));
         QCOMPARE(call(QStringLiteral("tdm.getBlockField(%1, 'endColor.R')").arg(id)).toInt(), -68);
 
         // Refused writes change nothing and say nothing.
@@ -184,21 +192,26 @@ private slots:
         const std::string before = json::stringify(manager->document().getBlock(id)->toJson());
         QVERIFY(!call(QStringLiteral("tdm.setBlockField(%1, 'blockStart', 50)").arg(id)).toBool());
         QVERIFY(!call(QStringLiteral("tdm.setBlockField(%1, 'imageIndex', 101)").arg(id)).toBool());
-        QVERIFY(!call(QStringLiteral("tdm.setBlockField(%1, 'messageText.x', 1)").arg(id)).toBool());
-        QVERIFY(!call(QStringLiteral("tdm.setBlockFields(%1, {'origin': 1, 'blockMode': 3})").arg(id)).toBool());
+        QVERIFY(
+            !call(QStringLiteral("tdm.setBlockField(%1, 'messageText.x', 1)").arg(id)).toBool());
+        QVERIFY(
+            !call(QStringLiteral("tdm.setBlockFields(%1, {'origin': 1, 'blockMode': 3})").arg(id))
+                 .toBool());
         QVERIFY(!call("tdm.setBlockField(4242, 'origin', 1)").toBool());
         QCOMPARE(json::stringify(manager->document().getBlock(id)->toJson()), before);
         QCOMPARE(rowChanged.count(), 0);
         QCOMPARE(blockChanged.count(), 0);
         // Writing the value a field already has reports nothing either.
-        QVERIFY(call(QStringLiteral("tdm.setBlockField(%1, 'startPosition.x', 120.5)").arg(id)).toBool());
+        QVERIFY(call(QStringLiteral("tdm.setBlockField(%1, 'startPosition.x', 120.5)").arg(id))
+                    .toBool());
         QCOMPARE(blockChanged.count(), 0);
     }
 
     void undoRedoAndZoomResetModels()
     {
         LaneListModel *lanes = manager->lanes();
-        QAbstractItemModelTester laneTester(lanes, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester laneTester(lanes,
+                                            QAbstractItemModelTester::FailureReportingMode::QtTest);
         const int id = manager->insertNewBlock(scene::mode_screen, 10, 1);
         QCOMPARE(manager->addLane(), 2);
         QCOMPARE(lanes->rowCount(), 2);
@@ -241,7 +254,8 @@ private slots:
     void markersHaveTheirOwnModel()
     {
         BlockListModel *markers = manager->markers();
-        QAbstractItemModelTester tester(markers, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(markers,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         const int m1 = manager->insertNewBlock(scene::mode_comment, 50, 1);
         const int m2 = manager->insertNewBlock(scene::mode_comment, 10, 1);
         QCOMPARE(markers->count(), 2);
@@ -264,20 +278,26 @@ private slots:
         QCOMPARE(call("tdm.getContainsBlocks(240, 4, true).length").toInt(), 1);
         QCOMPARE(call("tdm.unify()[0].eventData.blockMode").toInt(), scene::mode_comment);
         QCOMPARE(call("tdm.getNextStart(0.5)").toInt(), -1);
-        QCOMPARE(call("tdm.getBlockIndex(" + QString::number(pic) + ", tdm.getLaneByLaneId(2))").toInt(), 0);
+        QCOMPARE(
+            call("tdm.getBlockIndex(" + QString::number(pic) + ", tdm.getLaneByLaneId(2))").toInt(),
+            0);
         QCOMPARE(call("tdm.data.lanes.length").toInt(), 3);
         QCOMPARE(call("tdm.lastFrame").toInt(), 60);
         QCOMPARE(call("tdm.getBlocksWithin(0, 60, 1, 2)[0]").toInt(), pic);
         QCOMPARE(call("tdm.getBlocksWithin(0, 59, 1, 2).length").toInt(), 0);
-        const QJSValue box = call("tdm.getFreeBoundingBox([tdm.createEmptyPictureBlock()], 30, 2, [])");
+        const QJSValue box =
+            call("tdm.getFreeBoundingBox([tdm.createEmptyPictureBlock()], 30, 2, [])");
         QCOMPARE(box.property(0).property("x").toInt(), 60);
         QCOMPARE(box.property(3).toInt(), 30);
-        QVERIFY(call("tdm.getFreeBoundingBox([tdm.createEmptyPictureBlock()], 9990, 2, []) === null").toBool());
+        QVERIFY(
+            call("tdm.getFreeBoundingBox([tdm.createEmptyPictureBlock()], 9990, 2, []) === null")
+                .toBool());
 
         // The scene text round-trips through parseSceneText and insertBlocks.
         const QString text = manager->sceneText();
         QCOMPARE(text, QString::fromStdString(scene::writeSceneText(manager->document())));
-        const QJSValue parsed = call("tdm.parseSceneText(" + call("JSON.stringify(tdm.sceneText())").toString() + ")");
+        const QJSValue parsed =
+            call("tdm.parseSceneText(" + call("JSON.stringify(tdm.sceneText())").toString() + ")");
         QVERIFY(parsed.property("ok").toBool());
         const QJSValue bad = call("tdm.parseSceneText('[{\"blockId\":0}]')");
         QVERIFY(!bad.property("ok").toBool());
@@ -312,7 +332,8 @@ private slots:
                 property string pos: Vig.Constants.messagePositionTypeArray[2]
                 property int lanes: Vig.TimelineDataManager.maxLanes
                 property int width: Vig.TimelineDataManager.screenWidth
-            })", QUrl());
+            })",
+                          QUrl());
         QScopedPointer<QObject> obj(component.create());
         QVERIFY2(obj, qPrintable(component.errorString()));
         QCOMPARE(obj->property("filter").toString(), QStringLiteral("FABLE (*.fabproject)"));

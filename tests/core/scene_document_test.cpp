@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "json/js_json.h"
 #include "scene/builders.h"
 #include "scene/event_data.h"
 #include "scene_test_util.h"
+#include "json/js_json.h"
 
 using namespace scene_test;
 using vignetta::json::stringify;
@@ -34,19 +34,20 @@ TEST(SceneBuilders, EachKindHasItsDefaultsInFieldOrder)
 {
     Document doc = Document::emptyScene();
     const Block picture = createEmptyPictureBlock(doc);
-    EXPECT_EQ(stringify(picture.toJson()),
-              R"({"blockId":1,"laneId":0,"eventData":{"blockStart":0,"blockDelay":60,)"
-              R"("blockMode":0,"imageName":"","imageIndex":1,"origin":0,"startPosition":{"x":0,"y":0},)"
-              R"("endPosition":{"x":0,"y":0},"width":48,"height":48,)"
-              R"("startScale":{"width":100,"height":100},"endScale":{"width":100,"height":100},)"
-              R"("rotateSpeed":0,"startOpacity":255,"blend":0,"endOpacity":255,)"
-              R"("endColor":{"R":0,"G":0,"B":0,"S":0},"messageImageName":"","messageImageIndex":"",)"
-              R"("messageBackground":0,"messagePosition":2,"messageText":"","fadeType":0,)"
-              R"("flashEnabled":false,"flashColor":{"R":255,"G":255,"B":255,"P":170},)"
-              R"("shakeEnabled":false,"shakePower":5,"shakeSpeed":5,"audioType":"bgm",)"
-              R"("audioName":"","volume":90,"pitch":100,"pan":0,"fadeoutAudioType":"bgm",)"
-              R"("comment":"","scrollMode":false,"scrollSpeed":2,"scrollNoFast":false,)"
-              R"("startRatio":0,"endRatio":1,"next":false,"prev":false,"reset":false}})");
+    EXPECT_EQ(
+        stringify(picture.toJson()),
+        R"({"blockId":1,"laneId":0,"eventData":{"blockStart":0,"blockDelay":60,)"
+        R"("blockMode":0,"imageName":"","imageIndex":1,"origin":0,"startPosition":{"x":0,"y":0},)"
+        R"("endPosition":{"x":0,"y":0},"width":48,"height":48,)"
+        R"("startScale":{"width":100,"height":100},"endScale":{"width":100,"height":100},)"
+        R"("rotateSpeed":0,"startOpacity":255,"blend":0,"endOpacity":255,)"
+        R"("endColor":{"R":0,"G":0,"B":0,"S":0},"messageImageName":"","messageImageIndex":"",)"
+        R"("messageBackground":0,"messagePosition":2,"messageText":"","fadeType":0,)"
+        R"("flashEnabled":false,"flashColor":{"R":255,"G":255,"B":255,"P":170},)"
+        R"("shakeEnabled":false,"shakePower":5,"shakeSpeed":5,"audioType":"bgm",)"
+        R"("audioName":"","volume":90,"pitch":100,"pan":0,"fadeoutAudioType":"bgm",)"
+        R"("comment":"","scrollMode":false,"scrollSpeed":2,"scrollNoFast":false,)"
+        R"("startRatio":0,"endRatio":1,"next":false,"prev":false,"reset":false}})");
 
     const struct
     {
@@ -181,8 +182,8 @@ TEST(SceneQueries, ContainsBlocksAndPictureList)
 {
     Document doc = Document::emptyScene();
     put(doc, 0, 10, 1, mode_comment);
-    const int a = put(doc, 1, 10, 20);  // frames 10..30
-    const int b = put(doc, 2, 0, 10);   // frames 0..10
+    const int a = put(doc, 1, 10, 20); // frames 10..30
+    const int b = put(doc, 2, 0, 10);  // frames 0..10
     const int c = put(doc, 2, 25, 5, mode_message);
     doc.getBlock(a)->setField("imageName", "hero");
     doc.getBlock(b)->setField("imageName", "sky");
@@ -237,9 +238,9 @@ TEST(SceneQueries, RectangleSelectionAndLastEnd)
     const int a = put(doc, 1, 0, 60);
     const int b = put(doc, 3, 200, 60);
     const int inside = put(doc, 2, 100, 20);
-    put(doc, 2, 250, 20);                 // ends past the range
-    put(doc, 4, 10, 10);                  // lane outside the range
-    put(doc, 0, 10, 1, mode_comment);     // markers are never selected this way
+    put(doc, 2, 250, 20);             // ends past the range
+    put(doc, 4, 10, 10);              // lane outside the range
+    put(doc, 0, 10, 1, mode_comment); // markers are never selected this way
     const int lastMarker = put(doc, 0, 9000, 1, mode_comment);
     EXPECT_EQ(doc.getBlocksWithin(0, 260, 1, 3), (std::vector<int>{a, inside, b}));
     EXPECT_EQ(doc.getBlocksWithin(0, 259, 0, 3), (std::vector<int>{a, inside}));

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "json/js_json.h"
 #include "scene/scene_file.h"
 #include "scene_test_util.h"
+#include "json/js_json.h"
 
 using namespace scene_test;
 using vignetta::json::stringify;
@@ -57,10 +57,13 @@ TEST(SceneFile, BuiltSceneWritesInUnifyOrderWithUnknownKeysKept)
     doc.appendBlock(read.blocks[0], 1);
 
     const std::string text = writeSceneText(doc);
-    const std::string marker = R"({"blockId":2,"laneId":0,"eventData":{"blockStart":0,"blockDelay":1,"blockMode":5,)";
+    const std::string marker =
+        R"({"blockId":2,"laneId":0,"eventData":{"blockStart":0,"blockDelay":1,"blockMode":5,)";
     EXPECT_EQ(text.rfind("[" + marker, 0), 0u) << "the marker comes first: " << text.substr(0, 80);
-    EXPECT_NE(text.find(R"(,{"eventData":{"zeta":[1,{"b":2,"a":1}],"blockStart":5,"blockMode":1},"laneId":1,"x":null,"blockId":7}])"),
-              std::string::npos)
+    EXPECT_NE(
+        text.find(
+            R"(,{"eventData":{"zeta":[1,{"b":2,"a":1}],"blockStart":5,"blockMode":1},"laneId":1,"x":null,"blockId":7}])"),
+        std::string::npos)
         << text;
     // Moving the file block writes its new lane in the file's key position.
     Block moved = *doc.getBlock(7);
@@ -127,14 +130,17 @@ TEST(SceneFile, BadBlocksAreRefusedByName)
         EXPECT_NE(r.error.find(c.message), std::string::npos) << text << " -> " << r.error;
     }
     // Picture numbers are only checked on picture blocks; other fields are read leniently.
-    EXPECT_TRUE(readSceneText("[" + minimalBlock(1, 1, R"({"blockMode":1,"imageIndex":500})") + "]").ok);
+    EXPECT_TRUE(
+        readSceneText("[" + minimalBlock(1, 1, R"({"blockMode":1,"imageIndex":500})") + "]").ok);
     const auto lenient = readSceneText(
-        "[" + minimalBlock(1, 1, R"({"volume":"loud","startPosition":null,"messageText":[1]})") + "]");
+        "[" + minimalBlock(1, 1, R"({"volume":"loud","startPosition":null,"messageText":[1]})") +
+        "]");
     ASSERT_TRUE(lenient.ok) << lenient.error;
     EXPECT_EQ(lenient.blocks[0].view().volume, 90);
     EXPECT_EQ(lenient.blocks[0].view().messageText, "");
     // Whole numbers written with a fraction are whole numbers.
-    EXPECT_TRUE(readSceneText(R"([{"blockId":2.0,"laneId":1.0,"eventData":{"blockStart":3.0}}])").ok);
+    EXPECT_TRUE(
+        readSceneText(R"([{"blockId":2.0,"laneId":1.0,"eventData":{"blockStart":3.0}}])").ok);
 }
 
 TEST(SceneFile, MalformedTextNamesThePosition)
@@ -149,7 +155,8 @@ TEST(SceneFile, MalformedTextNamesThePosition)
     EXPECT_FALSE(utf8.ok);
     EXPECT_TRUE(utf8.hasPosition);
 
-    const auto deep = readSceneText("[" + minimalBlock(1, 1, "{\"x\":" + std::string(5000, '[')) + "]");
+    const auto deep =
+        readSceneText("[" + minimalBlock(1, 1, "{\"x\":" + std::string(5000, '[')) + "]");
     EXPECT_FALSE(deep.ok);
     EXPECT_NE(deep.error.find("nesting"), std::string::npos);
 }
@@ -169,7 +176,8 @@ TEST(SceneFile, TooManyBlocksAreRefusedBeforeParsing)
 
     std::string exact = "[";
     for (int i = 1; i <= 999; ++i)
-        exact += (i > 1 ? "," : "") + minimalBlock(i, 1 + i % 5, "{\"blockStart\":" + std::to_string(i) + "}");
+        exact += (i > 1 ? "," : "") +
+                 minimalBlock(i, 1 + i % 5, "{\"blockStart\":" + std::to_string(i) + "}");
     exact += "]";
     const auto ok = readSceneDocument(exact);
     ASSERT_TRUE(ok.ok) << ok.error;
@@ -179,8 +187,9 @@ TEST(SceneFile, TooManyBlocksAreRefusedBeforeParsing)
 TEST(SceneFile, DocumentTheSimpleWay)
 {
     const auto doc = readSceneDocument(
-        "[" + minimalBlock(4, 3, "{}") + "," + minimalBlock(2, 0, R"({"blockMode":5,"blockStart":1})") +
-        "," + minimalBlock(3, 3, "{}") + "," + minimalBlock(5, 0, R"({"blockMode":5,"blockStart":9})") + "]");
+        "[" + minimalBlock(4, 3, "{}") + "," +
+        minimalBlock(2, 0, R"({"blockMode":5,"blockStart":1})") + "," + minimalBlock(3, 3, "{}") +
+        "," + minimalBlock(5, 0, R"({"blockMode":5,"blockStart":9})") + "]");
     ASSERT_TRUE(doc.ok) << doc.error;
     ASSERT_EQ(doc.document.lanes().size(), 4u);
     EXPECT_TRUE(doc.document.lanes()[1].blocks.empty());
@@ -191,11 +200,13 @@ TEST(SceneFile, DocumentTheSimpleWay)
     const auto lane0 = readSceneDocument("[" + minimalBlock(1, 0, "{}") + "]");
     EXPECT_FALSE(lane0.ok);
     EXPECT_NE(lane0.error.find("not a marker"), std::string::npos);
-    EXPECT_NE(readSceneDocument("[" + minimalBlock(1, 2, R"({"blockMode":5})") + "]").error.find("markers belong on lane 0"),
+    EXPECT_NE(readSceneDocument("[" + minimalBlock(1, 2, R"({"blockMode":5})") + "]")
+                  .error.find("markers belong on lane 0"),
               std::string::npos);
-    EXPECT_NE(readSceneDocument("[" + minimalBlock(1, 1, "{}") + "," + minimalBlock(1, 2, "{}") + "]")
-                  .error.find("two blocks have blockId 1"),
-              std::string::npos);
+    EXPECT_NE(
+        readSceneDocument("[" + minimalBlock(1, 1, "{}") + "," + minimalBlock(1, 2, "{}") + "]")
+            .error.find("two blocks have blockId 1"),
+        std::string::npos);
     const auto single = readSceneDocument("[" + minimalBlock(1, 1, "{}") + "]");
     ASSERT_TRUE(single.ok);
     EXPECT_EQ(single.document.lanes().size(), 2u);
@@ -217,7 +228,8 @@ TEST(SceneFile, WritingReplacesAFileWhole)
 
     EXPECT_FALSE(writeSceneFile(dir / "missing" / "out.json", doc, &error));
     EXPECT_FALSE(error.empty());
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1) << "no temporary left";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1)
+        << "no temporary left";
     const auto missing = readSceneFile(dir / "nope.json");
     EXPECT_FALSE(missing.ok);
     EXPECT_NE(missing.error.find("nope.json"), std::string::npos);

@@ -59,7 +59,8 @@ TEST(SceneJson, StringifyValuesLikeABrowser)
     // Bytes that are not UTF-8 (a lone continuation byte, an encoded surrogate, a truncated
     // sequence) each become U+FFFD.
     EXPECT_EQ(stringify(Json(std::string("a\x80z"))), "\"a\xEF\xBF\xBDz\"");
-    EXPECT_EQ(stringify(Json(std::string("\xED\xA0\x80"))), "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\"");
+    EXPECT_EQ(stringify(Json(std::string("\xED\xA0\x80"))),
+              "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\"");
     EXPECT_EQ(stringify(Json(std::string("\xE6\x97"))), "\"\xEF\xBF\xBD\xEF\xBF\xBD\"");
 
     Json obj = Json::object();
@@ -77,7 +78,8 @@ TEST(SceneJson, ParsedTextWritesBackUnchanged)
     ASSERT_TRUE(parsed.ok) << parsed.error;
     EXPECT_EQ(stringify(parsed.value), text);
     // Escapes a browser would not write are normalised.
-    EXPECT_EQ(stringify(parseJson(R"(["\/","\u0041\u00e9",1.50,1E2])").value), R"(["/","Aé",1.5,100])");
+    EXPECT_EQ(stringify(parseJson(R"(["\/","\u0041\u00e9",1.50,1E2])").value),
+              R"(["/","Aé",1.5,100])");
     // A duplicate key keeps its first position and its last value, as JSON.parse does.
     EXPECT_EQ(stringify(parseJson(R"({"a":1,"b":2,"a":3})").value), R"({"a":3,"b":2})");
 }

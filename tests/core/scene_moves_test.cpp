@@ -23,8 +23,8 @@ TEST(SceneMoves, DragAcrossLanesRipplesTheTarget)
 {
     Document doc = Document::emptyScene();
     const int a = put(doc, 1, 0, 40);
-    const int b = put(doc, 2, 20, 40);  // 20..60, running at the drop frame
-    const int c = put(doc, 2, 70, 10);  // later: ripples
+    const int b = put(doc, 2, 20, 40); // 20..60, running at the drop frame
+    const int c = put(doc, 2, 70, 10); // later: ripples
     ASSERT_TRUE(moveBlocks(doc, {dragged(doc, a, 2, 30)}, 30, 2));
     // a lands after b (60), c moves to clear it: 60 + 40 - 70 = 30 later.
     EXPECT_TRUE(spans(doc, 1).empty());

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "scene/builders.h"
-#include "json/js_json.h"
 #include "scene/document.h"
 #include "scene/scene_file.h"
+#include "json/js_json.h"
 
 namespace vignetta::scene {
 // Readable failure output: documents and blocks print as their file text.

@@ -23,7 +23,9 @@ bool randomEdit(Document &doc, std::mt19937 &rng)
         if (doc.isEmpty())
             return false;
         const auto all = doc.unify();
-        return deleteBlocks(doc, {all[static_cast<std::size_t>(pick(static_cast<int>(all.size())))].blockId}) > 0;
+        return deleteBlocks(
+                   doc,
+                   {all[static_cast<std::size_t>(pick(static_cast<int>(all.size())))].blockId}) > 0;
     }
     case 2: {
         for (const auto &b : doc.unify())
