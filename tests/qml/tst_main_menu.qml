@@ -229,4 +229,32 @@ TestCase {
                         "Copy As Event"])
         compare(menu.timelineContextMenu.items.length, 4)
     }
+
+    function test_toolRowsForTheTimeline() {
+        DataManager.projectOpened = true
+        var insertRow = createTemporaryObject(menu.eventToolBar, testCase)
+        var toolsRow = createTemporaryObject(menu.timelineToolBar, testCase)
+        verify(insertRow !== null && toolsRow !== null)
+        // Buttons and separators, in order; each button is its action with its theme icon.
+        var expectInsert = ["createPictureEvent", "createMessageEvent", "createScrollEvent",
+                            "createFadeEvent", "createScreenEvent", "createAudioEvent",
+                            "createAudioFadeEvent", "createCommentEvent", "-", "openPresetSelector"]
+        var expectTools = ["editUndo", "editRedo", "-", "laneNew", "playback", "pause", "shrink",
+                           "expand", "-", "editCopyAsEvent"]
+        function check(row, expected) {
+            compare(row.children.length, expected.length)
+            for (var i = 0; i < expected.length; ++i) {
+                var item = row.children[i]
+                if (expected[i] === "-") {
+                    verify(item.action === undefined, "separator " + i)
+                    continue
+                }
+                compare(item.action, menu.actions[expected[i]], expected[i])
+                verify(/\/qml\/Images\/[a-z_-]+\.png$/.test(String(item.action.iconSource)),
+                       expected[i])
+            }
+        }
+        check(insertRow, expectInsert)
+        check(toolsRow, expectTools)
+    }
 }
