@@ -120,8 +120,12 @@ ApplicationWindow {
         mainMenu: mainMenu
         onSuccess: window.showSuccess(message)
         onImported: {
-            window.insertBlocks(importedData)
-            window.showSuccess(message)
+            // Blocks that do not fit (block limit, past the last frame) are not inserted, and
+            // the import is then not reported as a success.
+            if (window.insertBlocks(importedData))
+                window.showSuccess(message)
+            else
+                window.showError(qsTr("The import has failed."))
         }
         onError: window.showError(message)
     }
@@ -139,12 +143,15 @@ ApplicationWindow {
         KivraAPI.collectGarbage()
     }
 
+    // Inserts at the cursor on the selected lane (lane 1 when none is); false when refused.
     function insertBlocks(blocks) {
         if (!blocks || !projectOpened)
-            return
+            return false
         var lane = selectedLaneId >= 1 ? selectedLaneId : 1
-        if (Vig.TimelineDataManager.insertBlocks(blocks, cursorFrame, lane).length > 0)
-            selectedLaneId = lane
+        if (Vig.TimelineDataManager.insertBlocks(blocks, cursorFrame, lane).length === 0)
+            return false
+        selectedLaneId = lane
+        return true
     }
 
     function copyAsEvent() {

@@ -74,6 +74,19 @@ TestCase {
         closeBoxes()
     }
 
+    function test_3_importThatDoesNotFitIsAFailure() {
+        var before = Vig.TimelineDataManager.sceneText()
+        window.cursorFrame = 9990
+        manager.openEvent(demoScene)
+        window.cursorFrame = 0
+        var box = child("errorBox")
+        tryVerify(function() { return box.windowVisible })
+        compare(box.message, "The import has failed.")
+        verify(!child("successBox").windowVisible)
+        compare(Vig.TimelineDataManager.sceneText(), before)
+        closeBoxes()
+    }
+
     function test_3_failedImportLeavesSceneAlone() {
         var before = Vig.TimelineDataManager.sceneText()
         manager.openEvent(fixtures + "event_files/no_block_id.json")
