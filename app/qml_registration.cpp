@@ -14,6 +14,8 @@
 #include "services/append_api.h"
 #include "services/kivra_api.h"
 #include "services/tutorial_manager.h"
+#include "frame/heavy_process_timer.h"
+#include "frame/main_frame.h"
 #include "controls/checker_board_item.h"
 #include "controls/dialog_placement.h"
 #include "project/data_manager.h"
@@ -47,6 +49,12 @@ void registerQmlTypes()
     // KivraAPI.clearImageCache() empties the picture loader's decoded images.
     setImageCacheClearer(QStringLiteral("preview.imageLoader"),
                          [] { preview::ImageLoader::instance().clearImages(); });
+
+    // --- Main window frame: deferred heavy operations, zoom steps, placement, import check --
+    qmlRegisterType<app::HeavyProcessTimer>("Vignetta.Frame", 1, 0, "HeavyProcessTimer");
+    qmlRegisterSingletonType<app::MainFrame>(
+        "Vignetta.Frame", 1, 0, "MainFrame",
+        [](QQmlEngine *, QJSEngine *) -> QObject * { return new app::MainFrame; });
 
     // --- Scene document: "Vignetta.Scene" 1.0 -------------------------------------------------
     // Imported by the views as `import Vignetta.Scene 1.0 as Vig`.

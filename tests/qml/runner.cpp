@@ -1,14 +1,20 @@
+#include "app_identity.h"
 #include "qml_registration.h"
 
 #include <QtQuickTest>
 
-// Registers the program's native QML types before any test document is loaded, so the
-// tests see the same modules as the editor.
+// Gives the runner the editor's identity (so settings objects find their store) and registers
+// the program's native QML types before any test document is loaded, so the tests see the same
+// modules as the editor.
 class Setup : public QObject
 {
     Q_OBJECT
 public slots:
-    void applicationAvailable() { vignetta::registerQmlTypes(); }
+    void applicationAvailable()
+    {
+        vignetta::applyApplicationIdentity();
+        vignetta::registerQmlTypes();
+    }
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(vignetta_qml_tests, Setup)

@@ -1,0 +1,99 @@
+#include "frame/main_frame.h"
+
+#include "frame/screen_scale.h"
+#include "frame/splitter.h"
+#include "frame/window_placement.h"
+#include "project/event_file_check.h"
+#include "project/project_url.h"
+
+#include <QtDebug>
+
+namespace vignetta::app {
+
+MainFrame::MainFrame(QObject *parent) : QObject(parent) {}
+
+QVariantList MainFrame::screenScaleTable() const
+{
+    QVariantList table;
+    for (double step : frame::screenScaleSteps())
+        table.append(step);
+    return table;
+}
+
+double MainFrame::minimumScreenScale() const
+{
+    return frame::minimumScreenScale();
+}
+double MainFrame::maximumScreenScale() const
+{
+    return frame::maximumScreenScale();
+}
+double MainFrame::splitterMinimum() const
+{
+    return frame::kSplitterMinimum;
+}
+double MainFrame::splitterMaximum() const
+{
+    return frame::kSplitterMaximum;
+}
+double MainFrame::splitterInitial() const
+{
+    return frame::kSplitterInitial;
+}
+
+double MainFrame::zoomIn(double scale) const
+{
+    return frame::zoomedIn(scale);
+}
+double MainFrame::zoomOut(double scale) const
+{
+    return frame::zoomedOut(scale);
+}
+
+QRect MainFrame::adjustedWindowRect(const QRect &window, const QRect &desktop) const
+{
+    const frame::Rect r =
+        frame::adjustedWindowRect({window.x(), window.y(), window.width(), window.height()},
+                                  {desktop.x(), desktop.y(), desktop.width(), desktop.height()});
+    return QRect(r.x, r.y, r.width, r.height);
+}
+
+int MainFrame::splitterTop(double position, double range) const
+{
+    return frame::splitterTop(position, range);
+}
+
+double MainFrame::splitterPositionForTop(double top, double range, double current) const
+{
+    return frame::splitterPositionForTop(top, range, current);
+}
+
+QString MainFrame::projectFolderUrl(const QString &fileUrl) const
+{
+    return QString::fromStdString(project::projectFolderUrl(fileUrl.toStdString()));
+}
+
+QString MainFrame::urlFileName(const QString &url) const
+{
+    return QString::fromStdString(project::urlFileName(url.toStdString()));
+}
+
+int MainFrame::checkEventText(const QString &text) const
+{
+    const QByteArray utf8 = text.toUtf8();
+    switch (project::checkEventFileText(std::string_view(utf8.constData(), utf8.size()))) {
+    case project::EventFileVerdict::Importable:
+        return Importable;
+    case project::EventFileVerdict::Empty:
+        return EmptyText;
+    case project::EventFileVerdict::NotJson:
+        qWarning("Event file is not valid JSON");
+        return NotJson;
+    case project::EventFileVerdict::NotBlockList:
+        qWarning("Event file does not hold a list of blocks");
+        return NotBlockList;
+    }
+    return NotBlockList;
+}
+
+} // namespace vignetta::app

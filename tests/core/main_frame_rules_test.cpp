@@ -1,0 +1,129 @@
+#include "frame/screen_scale.h"
+#include "frame/splitter.h"
+#include "frame/window_placement.h"
+#include "project/event_file_check.h"
+#include "project/project_url.h"
+
+#include <gtest/gtest.h>
+
+using namespace vignetta;
+
+TEST(ScreenScale, ZoomWalksEveryStepUpAndDown)
+{
+    const int expected[] = {5,  6,  7,  8,  9,  10, 11, 12, 14, 16, 18, 20,
+                            22, 24, 28, 32, 36, 40, 44, 48, 54, 60, 66, 72};
+    // From actual size, zoom out to the bottom and back up to the top, visiting each step.
+    double scale = 1.0;
+    int index = 19;
+    while (index > 0) {
+        scale = frame::zoomedOut(scale);
+        --index;
+        EXPECT_DOUBLE_EQ(scale, expected[index] / 48.0) << index;
+    }
+    EXPECT_DOUBLE_EQ(frame::zoomedOut(scale), 5.0 / 48.0);
+    while (index < 23) {
+        scale = frame::zoomedIn(scale);
+        ++index;
+        EXPECT_DOUBLE_EQ(scale, expected[index] / 48.0) << index;
+    }
+    EXPECT_DOUBLE_EQ(frame::zoomedIn(scale), 72.0 / 48.0);
+    EXPECT_DOUBLE_EQ(frame::minimumScreenScale(), 5.0 / 48.0);
+    EXPECT_DOUBLE_EQ(frame::maximumScreenScale(), 1.5);
+}
+
+TEST(ScreenScale, ValueBetweenStepsMovesToNeighbour)
+{
+    EXPECT_DOUBLE_EQ(frame::zoomedIn(0.9), 44.0 / 48.0);
+    EXPECT_DOUBLE_EQ(frame::zoomedOut(0.9), 40.0 / 48.0);
+    EXPECT_DOUBLE_EQ(frame::zoomedIn(0.95), 1.0);
+    EXPECT_DOUBLE_EQ(frame::zoomedIn(0.01), 5.0 / 48.0);
+    EXPECT_DOUBLE_EQ(frame::zoomedOut(3.0), 1.5);
+    // A rounding error off a step is still that step, not a point between two.
+    EXPECT_DOUBLE_EQ(frame::zoomedIn(1.0 - 1e-12), 54.0 / 48.0);
+    EXPECT_DOUBLE_EQ(frame::zoomedOut(1.0 + 1e-12), 44.0 / 48.0);
+}
+
+TEST(WindowPlacement, PullsWindowBackOntoDesktop)
+{
+    const frame::Rect desktop{0, 0, 1600, 1000};
+    // Already inside: unchanged.
+    auto r = frame::adjustedWindowRect({100, 50, 1200, 720}, desktop);
+    EXPECT_EQ(r.x, 100);
+    EXPECT_EQ(r.y, 50);
+    EXPECT_EQ(r.width, 1200);
+    EXPECT_EQ(r.height, 720);
+    // Partly past the right and bottom edges.
+    r = frame::adjustedWindowRect({900, 700, 1200, 720}, desktop);
+    EXPECT_EQ(r.x, 400);
+    EXPECT_EQ(r.y, 280);
+    // Left of and above the desktop.
+    r = frame::adjustedWindowRect({-300, -40, 1200, 720}, desktop);
+    EXPECT_EQ(r.x, 0);
+    EXPECT_EQ(r.y, 0);
+    // Larger than the desktop: shrunk to it and placed at its origin.
+    r = frame::adjustedWindowRect({-10, 20, 2000, 1200}, desktop);
+    EXPECT_EQ(r.x, 0);
+    EXPECT_EQ(r.y, 0);
+    EXPECT_EQ(r.width, 1600);
+    EXPECT_EQ(r.height, 1000);
+}
+
+TEST(WindowPlacement, DesktopWithOffsetOrigin)
+{
+    // A second screen left of the primary one gives a desktop starting at negative x.
+    const frame::Rect desktop{-1280, 24, 2880, 976};
+    auto r = frame::adjustedWindowRect({-2000, 0, 1200, 720}, desktop);
+    EXPECT_EQ(r.x, -1280);
+    EXPECT_EQ(r.y, 24);
+    r = frame::adjustedWindowRect({1500, 900, 1200, 720}, desktop);
+    EXPECT_EQ(r.x, 1600 - 1200);
+    EXPECT_EQ(r.y, 1000 - 720);
+}
+
+TEST(Splitter, TopEdgeOnWholePixelsWithinLimits)
+{
+    EXPECT_EQ(frame::splitterTop(70, 649), 454); // 454.3 truncated
+    EXPECT_EQ(frame::splitterTop(70, 100), 70);
+    EXPECT_EQ(frame::splitterTop(95, 100), 80);
+    EXPECT_EQ(frame::splitterTop(5, 100), 20);
+    EXPECT_EQ(frame::splitterTop(70, 0), 0);
+    EXPECT_EQ(frame::splitterTop(70, -5), 0);
+
+    EXPECT_DOUBLE_EQ(frame::splitterPositionForTop(300, 600, 70), 50);
+    EXPECT_DOUBLE_EQ(frame::splitterPositionForTop(10, 600, 70), 20);
+    EXPECT_DOUBLE_EQ(frame::splitterPositionForTop(590, 600, 70), 80);
+    EXPECT_DOUBLE_EQ(frame::splitterPositionForTop(300, 0, 42), 42);
+}
+
+TEST(EventFileCheck, AcceptsOnlyBlockLists)
+{
+    using V = project::EventFileVerdict;
+    EXPECT_EQ(project::checkEventFileText(R"([{"blockId":1,"laneId":1}])"), V::Importable);
+    EXPECT_EQ(project::checkEventFileText("\xEF\xBB\xBF[{\"blockId\":3}]"), V::Importable);
+    EXPECT_EQ(project::checkEventFileText(R"([{"blockId":"7"}])"), V::Importable);
+
+    EXPECT_EQ(project::checkEventFileText(""), V::Empty);
+    EXPECT_EQ(project::checkEventFileText("not json"), V::NotJson);
+    EXPECT_EQ(project::checkEventFileText("[{\"blockId\":1},"), V::NotJson);
+    EXPECT_EQ(project::checkEventFileText("[]"), V::NotBlockList);
+    EXPECT_EQ(project::checkEventFileText(R"({"blockId":1})"), V::NotBlockList);
+    EXPECT_EQ(project::checkEventFileText(R"("text")"), V::NotBlockList);
+    EXPECT_EQ(project::checkEventFileText("null"), V::NotBlockList);
+    EXPECT_EQ(project::checkEventFileText(R"([{"laneId":1}])"), V::NotBlockList);
+    EXPECT_EQ(project::checkEventFileText(R"([{"blockId":0}])"), V::NotBlockList);
+    EXPECT_EQ(project::checkEventFileText(R"([{"blockId":""}])"), V::NotBlockList);
+    EXPECT_EQ(project::checkEventFileText(R"([{"blockId":null}])"), V::NotBlockList);
+    // Every element must be a block object, not only the first.
+    EXPECT_EQ(project::checkEventFileText(R"([{"blockId":1}, 5])"), V::NotBlockList);
+    EXPECT_EQ(project::checkEventFileText(R"([{"blockId":1}, null])"), V::NotBlockList);
+}
+
+TEST(ProjectUrl, FolderAndFileName)
+{
+    EXPECT_EQ(project::projectFolderUrl("file:///home/u/Game/Game.fabproject"),
+              "file:///home/u/Game/");
+    EXPECT_EQ(project::urlFileName("file:///home/u/Game/Game.fabproject"), "Game.fabproject");
+    EXPECT_EQ(project::projectFolderUrl("Game.fabproject"), "");
+    EXPECT_EQ(project::urlFileName("Game.fabproject"), "Game.fabproject");
+    EXPECT_EQ(project::urlFileName("file:///home/u/Game/"), "");
+}

@@ -1,0 +1,126 @@
+import QtQuick 2.15
+import QtTest 1.2
+import Vignetta.Project 1.0
+import Vignetta.Scene 1.0 as Vig
+import "../../qml/Main"
+
+// The main window with the real engine: a project resets the scene, an import is inserted,
+// message boxes are not replaced while showing, New Timeline asks first. (The close question
+// needs a real window system and is checked by the whole-program test.)
+TestCase {
+    id: testCase
+    name: "MainWindow"
+    when: windowShown
+
+    readonly property string sampleProject:
+        Qt.resolvedUrl("../../sample/SampleProject/Sample.fabproject")
+    readonly property string demoScene: Qt.resolvedUrl("../../sample/SampleProject/scenes/demo.json")
+    readonly property string fixtures: Qt.resolvedUrl("../data/frame_projects/")
+
+    Component {
+        id: windowComponent
+        MainWindow {}
+    }
+
+    property var window: null
+    property var manager: null
+
+    function child(name) {
+        var found = findChild(window.contentItem, name)
+        verify(found !== null, name)
+        return found
+    }
+
+    function initTestCase() {
+        window = windowComponent.createObject(null)
+        verify(window !== null)
+        manager = child("projectManager")
+    }
+
+    function cleanupTestCase() {
+        window.terminating = true
+        window.destroy()
+    }
+
+    function closeBoxes() {
+        child("successBox").close();
+        child("errorBox").close();
+        findChild(manager, "clearBox").close();
+        findChild(manager, "closeBox").close();
+        tryVerify(function() { return !child("successBox").windowVisible && !child("errorBox").windowVisible })
+    }
+
+    function test_1_openingProjectResetsScene() {
+        // Leftovers from an earlier scene must go when a project opens.
+        Vig.TimelineDataManager.insertBlocks([Vig.TimelineDataManager.createEmptyPictureBlock()], 0, 1)
+        verify(manager.openProject(sampleProject, false))
+        compare(window.title, "Meadow Morning - Vignetta")
+        compare(Vig.TimelineDataManager.blockCount, 0)
+        verify(!Vig.TimelineDataManager.canUndo)
+        compare(Vig.TimelineDataManager.bufferIndex, 0)
+    }
+
+    function test_2_importInsertsAndConfirms() {
+        manager.openEvent(demoScene)
+        compare(Vig.TimelineDataManager.blockCount, 39)
+        verify(Vig.TimelineDataManager.canUndo)
+        var box = child("successBox")
+        tryVerify(function() { return box.windowVisible })
+        compare(box.message, "Import succeeded.")
+        // A box already showing keeps its message.
+        window.showSuccess("Copied the timeline to the clipboard as an event.")
+        compare(box.message, "Import succeeded.")
+        verify(child("mainMenu").actions.editCopyAsEvent.enabled)
+        closeBoxes()
+    }
+
+    function test_3_importThatDoesNotFitIsAFailure() {
+        var before = Vig.TimelineDataManager.sceneText()
+        window.cursorFrame = 9990
+        manager.openEvent(demoScene)
+        window.cursorFrame = 0
+        var box = child("errorBox")
+        tryVerify(function() { return box.windowVisible })
+        compare(box.message, "The import has failed.")
+        verify(!child("successBox").windowVisible)
+        compare(Vig.TimelineDataManager.sceneText(), before)
+        closeBoxes()
+    }
+
+    function test_3_failedImportLeavesSceneAlone() {
+        var before = Vig.TimelineDataManager.sceneText()
+        manager.openEvent(fixtures + "event_files/no_block_id.json")
+        var box = child("errorBox")
+        tryVerify(function() { return box.windowVisible })
+        compare(box.message, "The import has failed.")
+        compare(Vig.TimelineDataManager.sceneText(), before)
+        closeBoxes()
+    }
+
+    function test_4_newTimelineAsksThenClears() {
+        verify(Vig.TimelineDataManager.blockCount > 0)
+        child("mainMenu").actions.fileNew.trigger()
+        var box = findChild(manager, "clearBox")
+        tryVerify(function() { return box.windowVisible })
+        compare(box.message, "Are you sure you want to delete all Events in the timeline?")
+        box.no()
+        wait(20)
+        verify(Vig.TimelineDataManager.blockCount > 0)
+
+        child("mainMenu").actions.fileNew.trigger()
+        tryVerify(function() { return box.windowVisible })
+        box.yes()
+        tryCompare(Vig.TimelineDataManager, "blockCount", 0)
+        verify(!Vig.TimelineDataManager.canUndo)
+    }
+
+    function test_5_failedOpenClosesProject() {
+        verify(!manager.openProject(fixtures + "without_system/Game.fabproject", false))
+        var box = child("errorBox")
+        tryVerify(function() { return box.windowVisible })
+        compare(box.message, "Unable to load file System.json.")
+        compare(window.title, "Vignetta")
+        verify(!child("mainMenu").actions.fileImport.enabled)
+        closeBoxes()
+    }
+}

@@ -1,0 +1,174 @@
+import QtQuick 2.15
+import QtTest 1.2
+import Kivra.fab 1.0
+import Vignetta.Project 1.0
+import Vignetta.Scene 1.0 as Vig
+import "../../qml/Main"
+
+// Opening projects, importing and exporting scene files, and the failure messages.
+TestCase {
+    id: testCase
+    name: "ProjectManager"
+    when: windowShown
+
+    readonly property string fixtures: Qt.resolvedUrl("../data/frame_projects/")
+    readonly property string sampleProject:
+        Qt.resolvedUrl("../../sample/SampleProject/Sample.fabproject")
+    readonly property string demoScene: Qt.resolvedUrl("../../sample/SampleProject/scenes/demo.json")
+
+    Component {
+        id: managerComponent
+        ProjectManager {}
+    }
+    Component {
+        id: spyComponent
+        SignalSpy {}
+    }
+
+    property var manager: null
+    property var errors: null
+    property var successes: null
+    property var imports: null
+
+    function init() {
+        manager = createTemporaryObject(managerComponent, testCase)
+        manager.clear()
+        errors = createTemporaryObject(spyComponent, testCase, { target: manager, signalName: "error" })
+        successes = createTemporaryObject(spyComponent, testCase, { target: manager, signalName: "success" })
+        imports = createTemporaryObject(spyComponent, testCase, { target: manager, signalName: "imported" })
+    }
+
+    function cleanup() {
+        manager.clear()
+    }
+
+    function test_opensSampleProject() {
+        verify(manager.openProject(sampleProject, false))
+        compare(errors.count, 0)
+        verify(DataManager.projectOpened)
+        compare(DataManager.gameTitle, "Meadow Morning")
+        compare(manager.projectFileUrl, sampleProject)
+        compare(DataManager.projectUrl,
+                sampleProject.substring(0, sampleProject.lastIndexOf("/") + 1))
+    }
+
+    function test_failedOpenLeavesNoProject_data() {
+        return [
+            { tag: "missing system table", url: "without_system/Game.fabproject",
+              message: "Unable to load file System.json." },
+            { tag: "missing plugin list", url: "without_plugins/Game.fabproject",
+              message: "Unable to load file plugins.js." },
+            { tag: "missing project file", url: "nowhere/Gone.fabproject",
+              message: "Unable to load file Gone.fabproject." }
+        ]
+    }
+
+    function test_failedOpenLeavesNoProject(data) {
+        // A project that was open before is closed by the failed attempt.
+        verify(manager.openProject(sampleProject, false))
+        verify(!manager.openProject(fixtures + data.url, false))
+        compare(errors.count, 1)
+        compare(errors.signalArguments[0][0], data.message)
+        verify(!DataManager.projectOpened)
+        compare(DataManager.gameTitle, "")
+        compare(DataManager.projectUrl, "")
+        compare(manager.projectFileUrl, "")
+    }
+
+    function test_silentReopenOfDeletedProjectSaysNothing() {
+        manager.projectFileUrl = fixtures + "nowhere/Gone.fabproject"
+        verify(!manager.openProject(manager.projectFileUrl, true))
+        compare(errors.count, 0)
+        compare(manager.projectFileUrl, "")
+        verify(!DataManager.projectOpened)
+    }
+
+    function test_rejectsEventFilesThatAreNotBlockLists_data() {
+        return [
+            { tag: "not JSON", file: "not_json.json" },
+            { tag: "object", file: "object.json" },
+            { tag: "empty array", file: "empty_array.json" },
+            { tag: "no blockId", file: "no_block_id.json" },
+            { tag: "missing file", file: "absent.json" }
+        ]
+    }
+
+    function test_rejectsEventFilesThatAreNotBlockLists(data) {
+        manager.openEvent(fixtures + "event_files/" + data.file)
+        compare(imports.count, 0)
+        compare(errors.count, 1)
+        compare(errors.signalArguments[0][0], "The import has failed.")
+    }
+
+    function test_importsDemoScene() {
+        manager.openEvent(demoScene)
+        compare(errors.count, 0)
+        compare(imports.count, 1)
+        compare(imports.signalArguments[0][0], "Import succeeded.")
+        compare(manager.importedData.length, 39)
+        compare(manager.importedData[0].blockId, 1)
+    }
+
+    function test_exportWritesSceneFileOrReportsFailure() {
+        verify(manager.openProject(sampleProject, false))
+        Vig.TimelineDataManager.clearData()
+        var blocks = [Vig.TimelineDataManager.createEmptyPictureBlock()]
+        compare(Vig.TimelineDataManager.insertBlocks(blocks, 30, 1).length, 1)
+
+        // A folder nobody can create files in, not even an administrator.
+        manager.seveEvent("file:///proc/vignetta-export.json")
+        compare(errors.count, 1)
+        compare(errors.signalArguments[0][0], "The export has failed.")
+        compare(successes.count, 0)
+
+        var dir = KivraAPI.getTemporaryDir()
+        var dirUrl = KivraAPI.pathToUrl(dir).toString()
+        verify(KivraAPI.createDirectories(dirUrl))
+        // A name typed without a suffix gets ".json".
+        manager.seveEvent(dirUrl + "/scene")
+        compare(successes.count, 1)
+        compare(successes.signalArguments[0][0], "The export has succeeded.")
+        var text = KivraAPI.readFile(dirUrl + "/scene.json")
+        KivraAPI.removeDir(dir)
+        var saved = JSON.parse(text)
+        compare(saved.length, 1)
+        compare(saved[0].eventData.blockStart, 30)
+        compare(text.indexOf("\n"), -1)
+    }
+
+    function test_addPresetToNewAndExistingCategory() {
+        var dir = KivraAPI.getTemporaryDir()
+        var url = KivraAPI.pathToUrl(dir + "/Presets/presets.json").toString()
+        var scene = [{ blockId: 1, laneId: 1, eventData: { blockStart: 0 } }]
+        var existing = [{ name: "Openings", presets: [] }]
+        manager.presetDialog = { data: scene, userPresetData: existing, categoryName: "Weather",
+                                 presetName: "Rain", newCategory: true }
+        // The folder does not exist yet: it is created.
+        manager.saveNewPreset(url)
+        compare(successes.count, 1)
+        compare(successes.signalArguments[0][0], "The add preset has succeeded.")
+        var saved = JSON.parse(KivraAPI.readFile(url))
+        compare(saved.length, 2)
+        compare(saved[1].name, "Weather")
+        compare(saved[1].presets[0].name, "Rain")
+        compare(saved[1].presets[0].data[0].blockId, 1)
+
+        // Into an existing category: the file is replaced with the whole list.
+        manager.presetDialog = { data: scene, userPresetData: saved, categoryName: "Openings",
+                                 presetName: "Dawn", newCategory: false }
+        manager.saveNewPreset(url)
+        saved = JSON.parse(KivraAPI.readFile(url))
+        compare(saved[0].presets.length, 1)
+        compare(saved[0].presets[0].name, "Dawn")
+
+        // An unknown category writes nothing and says nothing.
+        manager.presetDialog = { data: scene, userPresetData: saved, categoryName: "Nowhere",
+                                 presetName: "Lost", newCategory: false }
+        manager.saveNewPreset(url)
+        compare(successes.count, 2)
+        compare(errors.count, 0)
+        compare(JSON.parse(KivraAPI.readFile(url))[0].presets.length, 1)
+        KivraAPI.removeDir(dir)
+        manager.presetDialog = null
+    }
+}
