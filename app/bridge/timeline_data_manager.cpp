@@ -280,7 +280,7 @@ QVariant TimelineDataManager::getFreeBoundingBox(const QJSValue &blocks, int sta
         {rect, overlaps, box->surplusForward, box->forwardOffset, box->backwardOffset}));
 }
 
-// --- Spec-level mutators ---
+// --- Plain mutators (no snapshot) ---
 
 void TimelineDataManager::clearData()
 {

@@ -33,7 +33,7 @@ namespace vignetta::bridge {
 // moveBlocks so that placement is kept), and an imageIndex that is not a whole number from 0
 // to 100.
 //
-// Snapshots: the spec-level mutators (clearData, appendLane, appendBlock, deleteBlock) take
+// Snapshots: the plain mutators (clearData, appendLane, appendBlock, deleteBlock) take
 // none, as before. The editing operations insertBlocks, insertNewBlock, moveBlocks, moveMarker,
 // deleteBlocks and addLane take exactly one snapshot when they changed the document, and none
 // when they were refused; callers must not push another.
@@ -160,7 +160,7 @@ public:
     Q_INVOKABLE QVariant getFreeBoundingBox(const QJSValue &blocks, int startFrame, int startLane,
                                             const QJSValue &ignoreBlocks = QJSValue()) const;
 
-    // --- Spec-level mutators (no snapshot) ---
+    // --- Plain mutators (no snapshot) ---
     Q_INVOKABLE void clearData();
     Q_INVOKABLE bool appendLane(const QJSValue &lane);
     Q_INVOKABLE bool appendBlock(const QJSValue &block, int laneId);
