@@ -107,19 +107,6 @@ private slots:
         QVERIFY(call(QStringLiteral("Array.isArray(tdm.convertData2Event())")).toBool());
     }
 
-    void commandsAreReadableFromQml()
-    {
-        loadScene(QStringLiteral("picture_and_text"));
-        QCOMPARE(call(QStringLiteral("tdm.convertData2Event()[0].code")).toInt(), 231);
-        QCOMPARE(call(QStringLiteral("tdm.convertData2Event()[1].parameters[8]")).toNumber(),
-                 127.5);
-        QCOMPARE(call(QStringLiteral("tdm.convertData2Event()[1].parameters[11]")).toBool(), false);
-        QCOMPARE(call(QStringLiteral("tdm.convertData2Event()[6].parameters[0]")).toString(),
-                 QStringLiteral("Hello"));
-        QCOMPARE(call(QStringLiteral("Object.keys(tdm.convertData2Event()[0]).join()")).toString(),
-                 QStringLiteral("code,indent,parameters"));
-    }
-
     void conversionLeavesTheDocumentAlone()
     {
         loadScene(QStringLiteral("reshow_same_number"));
