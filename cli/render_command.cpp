@@ -13,19 +13,6 @@ const char *const renderUsage =
 
 } // namespace vignetta::cli
 
-#if !defined(VIGNETTA_CLI_WITH_RENDER)
-
-namespace vignetta::cli {
-
-int runRender(const std::vector<std::string> &)
-{
-    std::cerr << "vignetta-cli: render: this build has no renderer (built without Qt)\n";
-    return 1;
-}
-
-} // namespace vignetta::cli
-
-#else
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,11 +21,11 @@ int runRender(const std::vector<std::string> &)
 #include <QString>
 #include <QUrl>
 
-#include <charconv>
 #include <cstdio>
 #include <optional>
 #include <set>
 
+#include "cli_common.h"
 #include "preview/display_list.h"
 #include "preview/frame_sampling.h"
 #include "preview/preview_renderer.h"
@@ -49,31 +36,16 @@ namespace vignetta::cli {
 
 namespace {
 
-constexpr int exitOk = 0;
-constexpr int exitBadInput = 1;
-constexpr int exitBadUsage = 2;
 constexpr int maxScreenSide = 8192;
 
 void fail(const std::string &message)
 {
-    std::cerr << "vignetta-cli: render: " << message << '\n';
+    printError("render: " + message);
 }
 
 int usage(const std::string &message)
 {
-    fail(message + " (see vignetta-cli --help)");
-    return exitBadUsage;
-}
-
-std::optional<int> wholeNumber(const std::string &text, int min, int max)
-{
-    int value = 0;
-    const char *first = text.data();
-    const char *last = first + text.size();
-    const auto [end, ec] = std::from_chars(first, last, value);
-    if (text.empty() || ec != std::errc() || end != last || value < min || value > max)
-        return std::nullopt;
-    return value;
+    return usageError("render: " + message);
 }
 
 // "A:B" or "WxH": two whole numbers around a separator.
@@ -82,8 +54,8 @@ std::optional<std::pair<int, int>> pairOf(const std::string &text, char separato
     const auto at = text.find(separator);
     if (at == std::string::npos)
         return std::nullopt;
-    const auto first = wholeNumber(text.substr(0, at), min, max);
-    const auto second = wholeNumber(text.substr(at + 1), min, max);
+    const auto first = parseInt(text.substr(0, at), min, max);
+    const auto second = parseInt(text.substr(at + 1), min, max);
     if (!first || !second)
         return std::nullopt;
     return std::make_pair(*first, *second);
@@ -125,7 +97,7 @@ std::optional<Options> parse(const std::vector<std::string> &args, int &status)
             frameGiven = true;
             const std::string &value = args[++i];
             if (arg == "--frame") {
-                const auto frame = wholeNumber(value, 0, scene::maxDuration - 1);
+                const auto frame = parseInt(value, 0, scene::maxDuration - 1);
                 if (!frame)
                     return bad("--frame must be a frame from 0 to " +
                                std::to_string(scene::maxDuration - 1) + ", not '" + value + "'");
@@ -203,7 +175,7 @@ bool writeFrame(preview::PreviewRenderer &renderer, const scene::Document &docum
 
 int runRender(const std::vector<std::string> &args)
 {
-    int status = exitOk;
+    int status = exit_ok;
     const std::optional<Options> options = parse(args, status);
     if (!options)
         return status;
@@ -212,19 +184,19 @@ int runRender(const std::vector<std::string> &args)
     const QFileInfo projectDir(fromLocal(o.project));
     if (!projectDir.isDir()) {
         fail("project folder " + o.project + " does not exist");
-        return exitBadInput;
+        return exit_bad_input;
     }
 
     scene::SceneReadResult read = scene::readSceneFile(o.scene);
     if (!read.ok) {
         fail(read.error.find(o.scene) == std::string::npos ? o.scene + ": " + read.error
                                                            : read.error);
-        return exitBadInput;
+        return exit_bad_input;
     }
     scene::SceneDocumentResult made = scene::documentFromBlocks(read.blocks);
     if (!made.ok) {
         fail(o.scene + ": " + made.error);
-        return exitBadInput;
+        return exit_bad_input;
     }
     const scene::Document &document = made.document;
 
@@ -252,23 +224,21 @@ int runRender(const std::vector<std::string> &args)
     const QSize size(o.width, o.height);
     if (!o.range)
         return writeFrame(renderer, document, o.firstFrame, size, fromLocal(o.output))
-                   ? exitOk
-                   : exitBadInput;
+                   ? exit_ok
+                   : exit_bad_input;
 
     const QString outDir = fromLocal(o.outDir);
     if (!QDir().mkpath(outDir)) {
         fail("cannot create folder " + o.outDir);
-        return exitBadInput;
+        return exit_bad_input;
     }
     for (int frame = o.firstFrame; frame <= o.lastFrame; ++frame) {
         const QString file = QDir(outDir).filePath(
             QStringLiteral("frame_%1.png").arg(frame, 5, 10, QLatin1Char('0')));
         if (!writeFrame(renderer, document, frame, size, file))
-            return exitBadInput;
+            return exit_bad_input;
     }
-    return exitOk;
+    return exit_ok;
 }
 
 } // namespace vignetta::cli
-
-#endif
