@@ -7,7 +7,9 @@ project="$src/sample/SampleProject"
 python=/usr/bin/python3
 export PYTHONDONTWRITEBYTECODE=1
 
-command -v vorbiscomment >/dev/null || { echo "vorbiscomment is not installed"; exit 1; }
+for tool in vorbiscomment convert identify; do
+    command -v $tool >/dev/null || { echo "$tool is not installed"; exit 1; }
+done
 
 "$python" "$src/tests/cli/sample_project_check.py" "$project"
 
