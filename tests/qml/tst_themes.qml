@@ -88,8 +88,6 @@ Item {
             compare(Object.keys(ThemeManager.currentTheme.toolbarMap).length, 0)
             verify(!Vig.ThemeManager.currentTheme.isDarkMode)
             verify(Qt.colorEqual(pal.window2, "#d0dbe8"))
-            storage.themeName = "no such theme"
-            compare(ThemeManager.currentTheme.name, "default")
         }
 
         function test_iconThemeHasAnImageForEveryKey() {
