@@ -2,12 +2,10 @@
 // document left exactly as it was.
 
 #include <QFile>
-#include <QPointer>
-#include <QQmlEngine>
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "bridge/timeline_data_manager.h"
+#include "bridge_test_util.h"
 #include "qml_registration.h"
 #include "json/js_json.h"
 
@@ -25,23 +23,9 @@ QString fixture(const QString &name)
 
 } // namespace
 
-class ConversionBridgeTest : public QObject
+class ConversionBridgeTest : public QObject, BridgeFixture
 {
     Q_OBJECT
-
-private:
-    QQmlEngine *engine = nullptr;
-    TimelineDataManager *manager = nullptr;
-
-    QJSValue call(const QString &body)
-    {
-        QJSValue fn = engine->evaluate(QStringLiteral("(function(tdm) { return ") + body +
-                                       QStringLiteral("; })"));
-        const QJSValue result = fn.call({engine->newQObject(manager)});
-        if (result.isError())
-            qWarning() << result.toString();
-        return result;
-    }
 
     // Loads a scene fixture into the open document as an import would, at frame 0 on lane 1.
     void loadScene(const QString &name)
@@ -63,28 +47,8 @@ private:
 
 private slots:
     void initTestCase() { vignetta::registerQmlTypes(); }
-
-    void init()
-    {
-        engine = new QQmlEngine;
-        const int id = qmlTypeId("Vignetta.Scene", 1, 0, "TimelineDataManager");
-        QVERIFY(id >= 0);
-        manager = engine->singletonInstance<TimelineDataManager *>(id);
-        QVERIFY(manager);
-        QQmlEngine::setObjectOwnership(manager, QQmlEngine::CppOwnership);
-        manager->clearData();
-        manager->clearBuffer();
-        manager->pushBuffer();
-    }
-
-    void cleanup()
-    {
-        QPointer<TimelineDataManager> alive = manager;
-        delete engine;
-        delete alive.data();
-        engine = nullptr;
-        manager = nullptr;
-    }
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
 
     void qmlReceivesTheCommandList_data()
     {

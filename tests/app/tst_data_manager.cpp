@@ -16,174 +16,167 @@ class TestDataManager : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void loadsAProject();
-    void failedLoadNamesTheFile();
-    void pluginList();
-    void memberPathsOnScriptObjects();
-    void systemValues();
+    void init()
+    {
+        // A folder with a space and non-ASCII letters, as users' project folders often have.
+        m_dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/Mein Spiel é-XXXXXX");
+        QVERIFY(m_dir->isValid());
+        for (const auto &t : vignetta::project::databaseTables())
+            write(QString("data/") + t.file, "[null,{\"id\":1}]");
+        write("data/Actors.json", R"([null,{"id":1,"name":"Mara"}])");
+        write("data/System.json", "\xEF\xBB\xBF"
+                                  R"({"gameTitle":"Salt Road","currencyUnit":"G"})");
+        write("js/plugins.js",
+              "// header\r\nvar $plugins =\r\n[\r\n{\"name\":\"A\",\"status\":true}\r\n];\r\n");
+    }
+
+    void loadsAProject()
+    {
+        DataManager dm(&m_engine);
+        QSignalSpy published(&dm, &DataManager::databaseChanged);
+        dm.setProjectUrl(projectUrl());
+        QVERIFY(
+            QUrl(dm.makeDataFileUrl("System.json")).toLocalFile().endsWith("/data/System.json"));
+        QVERIFY(dm.loadDatabase());
+        QVERIFY(published.count() >= 1);
+        QCOMPARE(dm.errorFileName(), QString());
+        QCOMPARE(dm.actors().property(1).property("name").toString(), QString("Mara"));
+        QCOMPARE(dm.actorName(1), QString("Mara"));
+        QCOMPARE(dm.actorName(7), QString());
+        QVERIFY(dm.mapInfos().isArray());
+        QCOMPARE(dm.gameTitle(), QString());
+        dm.updateGameTitle();
+        QCOMPARE(dm.gameTitle(), QString("Salt Road"));
+        QCOMPARE(dm.loadDataFile("Actors.json").property("length").toInt(), 2);
+        QVERIFY(dm.loadDataFile("Nope.json").isNull());
+    }
+
+    void failedLoadNamesTheFile()
+    {
+        DataManager dm(&m_engine);
+        dm.setProjectUrl(projectUrl());
+        QVERIFY(dm.loadDatabase());
+
+        // (Which texts count as failures is the loader's business; see the core tests.)
+        const QList<QPair<QString, QByteArray>> cases = {
+            {"Troops.json", QByteArray()}, // missing
+            {"Items.json", "null"},
+        };
+        for (const auto &c : cases) {
+            init();
+            dm.setProjectUrl(projectUrl());
+            if (c.second.isNull())
+                QVERIFY(QFile::remove(m_dir->filePath("data/" + c.first)));
+            else
+                write("data/" + c.first, c.second);
+            QVERIFY2(!dm.loadDatabase(), qPrintable(c.first));
+            QCOMPARE(dm.errorFileName(), c.first);
+            // Nothing of a failed load is published to the views.
+            QVERIFY(dm.system().isNull());
+            QVERIFY(dm.actors().isNull());
+            dm.updateGameTitle();
+            QCOMPARE(dm.gameTitle(), QString());
+        }
+        dm.clearAll();
+        QCOMPARE(dm.errorFileName(), QString());
+
+        // Without a project folder nothing is read, not even files beside the working directory.
+        QDir::setCurrent(m_dir->path());
+        dm.setProjectUrl(QString());
+        QVERIFY(!dm.loadDatabase());
+        QCOMPARE(dm.errorFileName(), QString("Actors.json"));
+    }
+
+    void pluginList()
+    {
+        DataManager dm(&m_engine);
+        dm.setProjectUrl(projectUrl());
+        QVERIFY(dm.loadPlugins());
+        QCOMPARE(dm.plugins().property("length").toInt(), 1);
+        QCOMPARE(dm.plugins().property(0).property("name").toString(), QString("A"));
+
+        for (const QByteArray &bad : {QByteArray("// only comments\nvar $plugins =\n"),
+                                      QByteArray("var $plugins =\n[\n{\"name\":\n];\n")}) {
+            write("js/plugins.js", bad);
+            QVERIFY(!dm.loadPlugins());
+            QCOMPARE(dm.errorFileName(), QString("plugins.js"));
+        }
+        QVERIFY(QFile::remove(m_dir->filePath("js/plugins.js")));
+        dm.clearAll();
+        QVERIFY(!dm.loadPlugins());
+        QCOMPARE(dm.errorFileName(), QString("plugins.js"));
+    }
+
+    void memberPathsOnScriptObjects()
+    {
+        DataManager dm(&m_engine);
+        QJSValue block = m_engine.evaluate("({ start: { x: 0, y: null }, name: 'a', n: 4 })");
+
+        QCOMPARE(dm.getObjectValue(block, "start.x", 5).toInt(), 0);
+        QVERIFY(dm.getObjectValue(block, "start.y", 5).isNull());
+        QCOMPARE(dm.getObjectValue(block, "start.z", 5).toInt(), 5);
+        QCOMPARE(dm.getObjectValue(block, "missing.x", 5).toInt(), 5);
+        QCOMPARE(dm.getObjectValue(block, "n.x", 5).toInt(), 5);
+        QCOMPARE(dm.getObjectValue(block, "", 5).toInt(), 5);
+        QCOMPARE(dm.getObjectValue(QJSValue(QJSValue::NullValue), "a", 5).toInt(), 5);
+
+        // Writes go into the caller's object itself.
+        QVERIFY(dm.setObjectValue(block, "start.x", 12));
+        QCOMPARE(block.property("start").property("x").toInt(), 12);
+        QVERIFY(!dm.setObjectValue(block, "start.x", 12));
+        QVERIFY(dm.setObjectValue(block, "list.0", 7));
+        QVERIFY(block.property("list").isArray());
+        QCOMPARE(block.property("list").property(0).toInt(), 7);
+        QVERIFY(!dm.setObjectValue(block, "list.0", 7));
+        QVERIFY(dm.setObjectValue(block, "end.pos.x", "1"));
+        QVERIFY(!block.property("end").isArray());
+        QVERIFY(dm.setObjectValue(block, "start.y.k", true)); // a null step becomes an object
+        QCOMPARE(block.property("start").property("y").property("k").toBool(), true);
+
+        // A plain value on the way cannot hold members: refused, nothing created.
+        QVERIFY(!dm.setObjectValue(block, "name.deep.x", 1));
+        QVERIFY(!dm.setObjectValue(block, "n.x", 1));
+        QCOMPARE(block.property("name").toString(), QString("a"));
+        QVERIFY(!dm.setObjectValue(QJSValue(QJSValue::NullValue), "a", 1));
+        QVERIFY(!dm.setObjectValue(block, "", 1));
+
+        QVERIFY(dm.isBigCharacter("!$Gate"));
+        QVERIFY(!dm.isBigCharacter("Gate$"));
+    }
+
+    void systemValues()
+    {
+        DataManager dm(&m_engine);
+        dm.setProjectUrl(projectUrl());
+        QVERIFY(dm.loadDatabase());
+        QCOMPARE(dm.getSystemValue("currencyUnit", "?").toString(), QString("G"));
+        QCOMPARE(dm.getSystemValue("nothing.here", "?").toString(), QString("?"));
+        QSignalSpy published(&dm, &DataManager::databaseChanged);
+        QVERIFY(dm.setSystemValue("sounds.0.name", m_engine.toScriptValue(QString("Cursor"))));
+        QCOMPARE(published.count(), 1);
+        QVERIFY(dm.system().property("sounds").isArray());
+        QCOMPARE(dm.getSystemValue("sounds.0.name").toString(), QString("Cursor"));
+        QVERIFY(!dm.setSystemValue("sounds.0.name", m_engine.toScriptValue(QString("Cursor"))));
+        QVERIFY(!dm.setSystemValue("gameTitle.x", 1));
+        // The backup taken at load time keeps the loaded state.
+        QVERIFY(!dm.database().backup()["system"].contains("sounds"));
+    }
 
 private:
-    void write(const QString &relative, const QByteArray &bytes);
+    void write(const QString &relative, const QByteArray &bytes)
+    {
+        const QString path = m_dir->filePath(relative);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
     QString projectUrl() const { return QUrl::fromLocalFile(m_dir->path()).toString() + "/"; }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QJSEngine m_engine;
 };
-
-void TestDataManager::write(const QString &relative, const QByteArray &bytes)
-{
-    const QString path = m_dir->filePath(relative);
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-void TestDataManager::init()
-{
-    // A folder with a space and non-ASCII letters, as users' project folders often have.
-    m_dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/Mein Spiel é-XXXXXX");
-    QVERIFY(m_dir->isValid());
-    for (const auto &t : vignetta::project::databaseTables())
-        write(QString("data/") + t.file, "[null,{\"id\":1}]");
-    write("data/Actors.json", R"([null,{"id":1,"name":"Mara"}])");
-    write("data/System.json", "\xEF\xBB\xBF"
-                              R"({"gameTitle":"Salt Road","currencyUnit":"G"})");
-    write("js/plugins.js",
-          "// header\r\nvar $plugins =\r\n[\r\n{\"name\":\"A\",\"status\":true}\r\n];\r\n");
-}
-
-void TestDataManager::loadsAProject()
-{
-    DataManager dm(&m_engine);
-    QSignalSpy published(&dm, &DataManager::databaseChanged);
-    dm.setProjectUrl(projectUrl());
-    QVERIFY(QUrl(dm.makeDataFileUrl("System.json")).toLocalFile().endsWith("/data/System.json"));
-    QVERIFY(dm.loadDatabase());
-    QVERIFY(published.count() >= 1);
-    QCOMPARE(dm.errorFileName(), QString());
-    QCOMPARE(dm.actors().property(1).property("name").toString(), QString("Mara"));
-    QCOMPARE(dm.actorName(1), QString("Mara"));
-    QCOMPARE(dm.actorName(7), QString());
-    QVERIFY(dm.mapInfos().isArray());
-    QCOMPARE(dm.gameTitle(), QString());
-    dm.updateGameTitle();
-    QCOMPARE(dm.gameTitle(), QString("Salt Road"));
-    QCOMPARE(dm.loadDataFile("Actors.json").property("length").toInt(), 2);
-    QVERIFY(dm.loadDataFile("Nope.json").isNull());
-}
-
-void TestDataManager::failedLoadNamesTheFile()
-{
-    DataManager dm(&m_engine);
-    dm.setProjectUrl(projectUrl());
-    QVERIFY(dm.loadDatabase());
-
-    // (Which texts count as failures is the loader's business; see the core tests.)
-    const QList<QPair<QString, QByteArray>> cases = {
-        {"Troops.json", QByteArray()}, // missing
-        {"Items.json", "null"},
-    };
-    for (const auto &c : cases) {
-        init();
-        dm.setProjectUrl(projectUrl());
-        if (c.second.isNull())
-            QVERIFY(QFile::remove(m_dir->filePath("data/" + c.first)));
-        else
-            write("data/" + c.first, c.second);
-        QVERIFY2(!dm.loadDatabase(), qPrintable(c.first));
-        QCOMPARE(dm.errorFileName(), c.first);
-        // Nothing of a failed load is published to the views.
-        QVERIFY(dm.system().isNull());
-        QVERIFY(dm.actors().isNull());
-        dm.updateGameTitle();
-        QCOMPARE(dm.gameTitle(), QString());
-    }
-    dm.clearAll();
-    QCOMPARE(dm.errorFileName(), QString());
-
-    // Without a project folder nothing is read, not even files beside the working directory.
-    QDir::setCurrent(m_dir->path());
-    dm.setProjectUrl(QString());
-    QVERIFY(!dm.loadDatabase());
-    QCOMPARE(dm.errorFileName(), QString("Actors.json"));
-}
-
-void TestDataManager::pluginList()
-{
-    DataManager dm(&m_engine);
-    dm.setProjectUrl(projectUrl());
-    QVERIFY(dm.loadPlugins());
-    QCOMPARE(dm.plugins().property("length").toInt(), 1);
-    QCOMPARE(dm.plugins().property(0).property("name").toString(), QString("A"));
-
-    for (const QByteArray &bad : {QByteArray("// only comments\nvar $plugins =\n"),
-                                  QByteArray("var $plugins =\n[\n{\"name\":\n];\n")}) {
-        write("js/plugins.js", bad);
-        QVERIFY(!dm.loadPlugins());
-        QCOMPARE(dm.errorFileName(), QString("plugins.js"));
-    }
-    QVERIFY(QFile::remove(m_dir->filePath("js/plugins.js")));
-    dm.clearAll();
-    QVERIFY(!dm.loadPlugins());
-    QCOMPARE(dm.errorFileName(), QString("plugins.js"));
-}
-
-void TestDataManager::memberPathsOnScriptObjects()
-{
-    DataManager dm(&m_engine);
-    QJSValue block = m_engine.evaluate("({ start: { x: 0, y: null }, name: 'a', n: 4 })");
-
-    QCOMPARE(dm.getObjectValue(block, "start.x", 5).toInt(), 0);
-    QVERIFY(dm.getObjectValue(block, "start.y", 5).isNull());
-    QCOMPARE(dm.getObjectValue(block, "start.z", 5).toInt(), 5);
-    QCOMPARE(dm.getObjectValue(block, "missing.x", 5).toInt(), 5);
-    QCOMPARE(dm.getObjectValue(block, "n.x", 5).toInt(), 5);
-    QCOMPARE(dm.getObjectValue(block, "", 5).toInt(), 5);
-    QCOMPARE(dm.getObjectValue(QJSValue(QJSValue::NullValue), "a", 5).toInt(), 5);
-
-    // Writes go into the caller's object itself.
-    QVERIFY(dm.setObjectValue(block, "start.x", 12));
-    QCOMPARE(block.property("start").property("x").toInt(), 12);
-    QVERIFY(!dm.setObjectValue(block, "start.x", 12));
-    QVERIFY(dm.setObjectValue(block, "list.0", 7));
-    QVERIFY(block.property("list").isArray());
-    QCOMPARE(block.property("list").property(0).toInt(), 7);
-    QVERIFY(!dm.setObjectValue(block, "list.0", 7));
-    QVERIFY(dm.setObjectValue(block, "end.pos.x", "1"));
-    QVERIFY(!block.property("end").isArray());
-    QVERIFY(dm.setObjectValue(block, "start.y.k", true)); // a null step becomes an object
-    QCOMPARE(block.property("start").property("y").property("k").toBool(), true);
-
-    // A plain value on the way cannot hold members: refused, nothing created.
-    QVERIFY(!dm.setObjectValue(block, "name.deep.x", 1));
-    QVERIFY(!dm.setObjectValue(block, "n.x", 1));
-    QCOMPARE(block.property("name").toString(), QString("a"));
-    QVERIFY(!dm.setObjectValue(QJSValue(QJSValue::NullValue), "a", 1));
-    QVERIFY(!dm.setObjectValue(block, "", 1));
-
-    QVERIFY(dm.isBigCharacter("!$Gate"));
-    QVERIFY(!dm.isBigCharacter("Gate$"));
-}
-
-void TestDataManager::systemValues()
-{
-    DataManager dm(&m_engine);
-    dm.setProjectUrl(projectUrl());
-    QVERIFY(dm.loadDatabase());
-    QCOMPARE(dm.getSystemValue("currencyUnit", "?").toString(), QString("G"));
-    QCOMPARE(dm.getSystemValue("nothing.here", "?").toString(), QString("?"));
-    QSignalSpy published(&dm, &DataManager::databaseChanged);
-    QVERIFY(dm.setSystemValue("sounds.0.name", m_engine.toScriptValue(QString("Cursor"))));
-    QCOMPARE(published.count(), 1);
-    QVERIFY(dm.system().property("sounds").isArray());
-    QCOMPARE(dm.getSystemValue("sounds.0.name").toString(), QString("Cursor"));
-    QVERIFY(!dm.setSystemValue("sounds.0.name", m_engine.toScriptValue(QString("Cursor"))));
-    QVERIFY(!dm.setSystemValue("gameTitle.x", 1));
-    // The backup taken at load time keeps the loaded state.
-    QVERIFY(!dm.database().backup()["system"].contains("sounds"));
-}
 
 QTEST_GUILESS_MAIN(TestDataManager)
 #include "tst_data_manager.moc"

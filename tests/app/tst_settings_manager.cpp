@@ -12,124 +12,114 @@ class TestSettingsManager : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void firstStartUsesDefaults();
-    void storedThemeAppliesAtCreation();
-    void badStoredValuesFallBackToDefaults();
-    void changesAreStored();
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QCoreApplication::setOrganizationName("VignettaTests");
+        QCoreApplication::setOrganizationDomain("tests.invalid");
+        QCoreApplication::setApplicationName("SettingsManagerTest");
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
+        vignetta::registerQmlTypes();
+    }
+
+    void init() { QSettings().clear(); }
+
+    void firstStartUsesDefaults()
+    {
+        QCOMPARE(
+            evaluate(
+                "[Vig.SettingsManager.storage.checkerboardRed, "
+                "Vig.SettingsManager.storage.checkerboardGreen, "
+                "Vig.SettingsManager.storage.checkerboardBlue, "
+                "Vig.SettingsManager.storage.themeName, FC.ThemeManager.currentTheme.name].join()")
+                .toString(),
+            QString("255,255,255,default,default"));
+    }
+
+    void storedThemeAppliesAtCreation()
+    {
+        QSettings().setValue("themeName", "highContrastBlack");
+        QSettings().sync();
+        // Singletons are created on first use; the main window touches the settings at start.
+        QCOMPARE(evaluate("(Vig.SettingsManager.storage, FC.ThemeManager.currentTheme.name + ',' "
+                          "+ Vig.ThemeManager.currentTheme.isDarkMode)")
+                     .toString(),
+                 QString("highContrastBlack,true"));
+    }
+
+    void badStoredValuesFallBackToDefaults()
+    {
+        {
+            QSettings s;
+            s.setValue("checkerboardRed", "abc");
+            s.setValue("checkerboardGreen", 300);
+            s.setValue("checkerboardBlue", "34");
+            s.setValue("themeName", QStringList{"dark", "x"});
+        }
+        QCOMPARE(evaluate("[Vig.SettingsManager.storage.checkerboardRed, "
+                          "Vig.SettingsManager.storage.checkerboardGreen, "
+                          "Vig.SettingsManager.storage.checkerboardBlue, "
+                          "Vig.SettingsManager.storage.themeName].join()")
+                     .toString(),
+                 QString("255,255,34,default"));
+        // The store is healed, so other readers see usable values too.
+        QSettings s;
+        QCOMPARE(s.value("checkerboardRed").toInt(), 255);
+        QCOMPARE(s.value("themeName").toString(), QString("default"));
+
+        // An unknown theme name is kept but shows the default theme.
+        s.setValue("themeName", "sepia");
+        s.sync();
+        QCOMPARE(
+            evaluate(
+                "Vig.SettingsManager.storage.themeName + ',' + FC.ThemeManager.currentTheme.name")
+                .toString(),
+            QString("sepia,default"));
+    }
+
+    void changesAreStored()
+    {
+        evaluate(
+            "(Vig.SettingsManager.storage.checkerboardRed = 0, "
+            "Vig.SettingsManager.storage.themeName = 'dark', FC.ThemeManager.currentTheme.name)");
+        QSettings s;
+        QCOMPARE(s.value("checkerboardRed").toInt(), 0);
+        QCOMPARE(s.value("themeName").toString(), QString("dark"));
+        QCOMPARE(evaluate("Vig.SettingsManager.storage.checkerboardRed + ',' + "
+                          "FC.ThemeManager.currentTheme.name")
+                     .toString(),
+                 QString("0,dark"));
+    }
 
 private:
     // Evaluates an expression in a fresh engine whose document imports the settings singleton.
-    QVariant evaluate(const QString &expression);
+    QVariant evaluate(const QString &expression)
+    {
+        QQmlEngine engine;
+        QQmlComponent component(&engine);
+        component.setData(QStringLiteral("import QtQuick 2.15\n"
+                                         "import \"qrc:/qml/Singletons\" as Vig\n"
+                                         "import \"qrc:/qml/Controls\" as Vig\n"
+                                         "import \"qrc:/components_fc/qml/BasicControls\" as FC\n"
+                                         "QtObject { function run() { return %1 } }\n")
+                              .arg(expression)
+                              .toUtf8(),
+                          QUrl(QStringLiteral("qrc:/tests/settings_probe.qml")));
+        QObject *object = component.create();
+        if (!object) {
+            qWarning() << component.errorString();
+            return QVariant();
+        }
+        QVariant result;
+        QMetaObject::invokeMethod(object, "run", Q_RETURN_ARG(QVariant, result));
+        delete object;
+        QSettings().sync();
+        return result;
+    }
 
     QTemporaryDir m_dir;
 };
-
-void TestSettingsManager::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    QCoreApplication::setOrganizationName("VignettaTests");
-    QCoreApplication::setOrganizationDomain("tests.invalid");
-    QCoreApplication::setApplicationName("SettingsManagerTest");
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
-    vignetta::registerQmlTypes();
-}
-
-void TestSettingsManager::init()
-{
-    QSettings().clear();
-}
-
-QVariant TestSettingsManager::evaluate(const QString &expression)
-{
-    QQmlEngine engine;
-    QQmlComponent component(&engine);
-    component.setData(QStringLiteral("import QtQuick 2.15\n"
-                                     "import \"qrc:/qml/Singletons\" as Vig\n"
-                                     "import \"qrc:/qml/Controls\" as Vig\n"
-                                     "import \"qrc:/components_fc/qml/BasicControls\" as FC\n"
-                                     "QtObject { function run() { return %1 } }\n")
-                          .arg(expression)
-                          .toUtf8(),
-                      QUrl(QStringLiteral("qrc:/tests/settings_probe.qml")));
-    QObject *object = component.create();
-    if (!object) {
-        qWarning() << component.errorString();
-        return QVariant();
-    }
-    QVariant result;
-    QMetaObject::invokeMethod(object, "run", Q_RETURN_ARG(QVariant, result));
-    delete object;
-    QSettings().sync();
-    return result;
-}
-
-void TestSettingsManager::firstStartUsesDefaults()
-{
-    QCOMPARE(
-        evaluate("[Vig.SettingsManager.storage.checkerboardRed, "
-                 "Vig.SettingsManager.storage.checkerboardGreen, "
-                 "Vig.SettingsManager.storage.checkerboardBlue, "
-                 "Vig.SettingsManager.storage.themeName, FC.ThemeManager.currentTheme.name].join()")
-            .toString(),
-        QString("255,255,255,default,default"));
-}
-
-void TestSettingsManager::storedThemeAppliesAtCreation()
-{
-    QSettings().setValue("themeName", "highContrastBlack");
-    QSettings().sync();
-    // Singletons are created on first use; the main window touches the settings at start.
-    QCOMPARE(evaluate("(Vig.SettingsManager.storage, FC.ThemeManager.currentTheme.name + ',' "
-                      "+ Vig.ThemeManager.currentTheme.isDarkMode)")
-                 .toString(),
-             QString("highContrastBlack,true"));
-}
-
-void TestSettingsManager::badStoredValuesFallBackToDefaults()
-{
-    {
-        QSettings s;
-        s.setValue("checkerboardRed", "abc");
-        s.setValue("checkerboardGreen", 300);
-        s.setValue("checkerboardBlue", "34");
-        s.setValue("themeName", QStringList{"dark", "x"});
-    }
-    QCOMPARE(evaluate("[Vig.SettingsManager.storage.checkerboardRed, "
-                      "Vig.SettingsManager.storage.checkerboardGreen, "
-                      "Vig.SettingsManager.storage.checkerboardBlue, "
-                      "Vig.SettingsManager.storage.themeName].join()")
-                 .toString(),
-             QString("255,255,34,default"));
-    // The store is healed, so other readers see usable values too.
-    QSettings s;
-    QCOMPARE(s.value("checkerboardRed").toInt(), 255);
-    QCOMPARE(s.value("themeName").toString(), QString("default"));
-
-    // An unknown theme name is kept but shows the default theme.
-    s.setValue("themeName", "sepia");
-    s.sync();
-    QCOMPARE(
-        evaluate("Vig.SettingsManager.storage.themeName + ',' + FC.ThemeManager.currentTheme.name")
-            .toString(),
-        QString("sepia,default"));
-}
-
-void TestSettingsManager::changesAreStored()
-{
-    evaluate("(Vig.SettingsManager.storage.checkerboardRed = 0, "
-             "Vig.SettingsManager.storage.themeName = 'dark', FC.ThemeManager.currentTheme.name)");
-    QSettings s;
-    QCOMPARE(s.value("checkerboardRed").toInt(), 0);
-    QCOMPARE(s.value("themeName").toString(), QString("dark"));
-    QCOMPARE(
-        evaluate(
-            "Vig.SettingsManager.storage.checkerboardRed + ',' + FC.ThemeManager.currentTheme.name")
-            .toString(),
-        QString("0,dark"));
-}
 
 QTEST_MAIN(TestSettingsManager)
 #include "tst_settings_manager.moc"

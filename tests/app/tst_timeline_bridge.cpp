@@ -1,16 +1,14 @@
 #include <QAbstractItemModelTester>
-#include <QJSEngine>
-#include <QPointer>
 #include <QQmlComponent>
-#include <QQmlEngine>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include "bridge_test_util.h"
 
 #include "bridge/block_list_model.h"
 #include "bridge/constants.h"
 #include "bridge/json_qt.h"
 #include "bridge/lane_list_model.h"
-#include "bridge/timeline_data_manager.h"
 #include "qml_registration.h"
 #include "scene/builders.h"
 #include "scene/scene_file.h"
@@ -21,50 +19,16 @@ using bridge::BlockListModel;
 using bridge::LaneListModel;
 using bridge::TimelineDataManager;
 
-class TimelineBridgeTest : public QObject
+class TimelineBridgeTest : public QObject, BridgeFixture
 {
     Q_OBJECT
 
-private:
-    QQmlEngine *engine = nullptr;
-    TimelineDataManager *manager = nullptr;
-
-    QJSValue js(const QString &code) { return engine->evaluate(code); }
-    // Evaluates JavaScript with the singleton bound to `tdm`.
-    QJSValue call(const QString &body)
-    {
-        QJSValue fn =
-            js(QStringLiteral("(function(tdm) { return ") + body + QStringLiteral("; })"));
-        const QJSValue result = fn.call({engine->newQObject(manager)});
-        if (result.isError())
-            qWarning() << result.toString();
-        return result;
-    }
     int lastSnapshot() const { return manager->bufferIndex(); }
 
 private slots:
     void initTestCase() { registerQmlTypes(); }
-
-    void init()
-    {
-        engine = new QQmlEngine;
-        const int id = qmlTypeId("Vignetta.Scene", 1, 0, "TimelineDataManager");
-        QVERIFY(id >= 0);
-        manager = engine->singletonInstance<TimelineDataManager *>(id);
-        QVERIFY(manager);
-        QQmlEngine::setObjectOwnership(manager, QQmlEngine::CppOwnership);
-        manager->clearBuffer();
-        manager->pushBuffer();
-    }
-
-    void cleanup()
-    {
-        QPointer<TimelineDataManager> alive = manager;
-        delete engine;
-        delete alive.data(); // unless the engine took it along
-        engine = nullptr;
-        manager = nullptr;
-    }
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
 
     void buildersCrossInKeyOrder()
     {
@@ -316,36 +280,24 @@ private slots:
 
     void constantsFromQml()
     {
+        // The file-dialog filters and window title are texts users see; the rest shows that
+        // both singletons reach QML.
         QQmlComponent component(engine);
         component.setData(R"(
             import QtQml 2.15
             import Vignetta.Scene 1.0 as Vig
             QtObject {
-                property string filter: Vig.Constants.projectFilter
-                property string events: Vig.Constants.eventFilter
-                property string title: Vig.Constants.windowTitle("Quest")
-                property string plain: Vig.Constants.windowTitle("")
-                property int dark: Vig.Constants.themeIndex("dark")
-                property int none: Vig.Constants.themeIndex("pink")
-                property var ppf: Vig.Constants.pixelPerFrame
-                property string blend: Vig.Constants.blendModeArray[3]
-                property string pos: Vig.Constants.messagePositionTypeArray[2]
-                property int lanes: Vig.TimelineDataManager.maxLanes
-                property int width: Vig.TimelineDataManager.screenWidth
+                property var values: [Vig.Constants.projectFilter, Vig.Constants.eventFilter,
+                    Vig.Constants.windowTitle("Quest"), Vig.Constants.windowTitle(""),
+                    Vig.Constants.themeIndex("dark"), Vig.Constants.themeIndex("pink"),
+                    Vig.Constants.blendModeArray[3], Vig.TimelineDataManager.maxLanes]
             })",
                           QUrl());
         QScopedPointer<QObject> obj(component.create());
         QVERIFY2(obj, qPrintable(component.errorString()));
-        QCOMPARE(obj->property("filter").toString(), QStringLiteral("FABLE (*.fabproject)"));
-        QCOMPARE(obj->property("events").toString(), QStringLiteral("event json (*.json)"));
-        QCOMPARE(obj->property("title").toString(), QStringLiteral("Quest - Vignetta"));
-        QCOMPARE(obj->property("plain").toString(), QStringLiteral("Vignetta"));
-        QCOMPARE(obj->property("dark").toInt(), 1);
-        QCOMPARE(obj->property("none").toInt(), -1);
-        QCOMPARE(obj->property("blend").toString(), QStringLiteral("Screen"));
-        QCOMPARE(obj->property("pos").toString(), QStringLiteral("Bottom"));
-        QCOMPARE(obj->property("lanes").toInt(), 100);
-        QCOMPARE(obj->property("width").toInt(), 816);
+        QCOMPARE(obj->property("values").toStringList(),
+                 QStringList({"FABLE (*.fabproject)", "event json (*.json)", "Quest - Vignetta",
+                              "Vignetta", "1", "-1", "Screen", "100"}));
         QCOMPARE(bridge::Constants::projectFilterTitle(), QStringLiteral("Vignetta Project"));
     }
 };

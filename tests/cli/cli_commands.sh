@@ -28,92 +28,69 @@ expect_message() {
     [ ! -s "$out" ] || fail "$1: printed output on failure"
 }
 
+# exits WANT LABEL ARGS...: runs vignetta-cli and checks its exit status
+exits() { local want=$1 label=$2; shift 2; run "$@"; expect_status "$want" "$label"; }
+# refused WANT LABEL NEEDLE ARGS...: as exits, and the one-line message names NEEDLE
+refused() {
+    local want=$1 label=$2 needle=$3; shift 3
+    exits "$want" "$label" "$@"
+    expect_message "$label" "$needle"
+}
+
 # --- help, version, usage ---
-run --help
-expect_status 0 "--help"
+exits 0 "--help" --help
 grep -q "convert SCENE.json" "$out" || fail "--help does not list convert"
-run --version
-expect_status 0 "--version"
+exits 0 "--version" --version
 grep -qE '^vignetta-cli [0-9]+\.[0-9]+\.[0-9]+$' "$out" || fail "--version prints $(cat "$out")"
-run
-expect_status 2 "no arguments"
-run frobnicate
-expect_status 2 "unknown command"
-expect_message "unknown command" "frobnicate"
-run convert
-expect_status 2 "convert without a file"
+exits 2 "no arguments"
+refused 2 "unknown command" frobnicate frobnicate
+exits 2 "convert without a file" convert
+exits 2 "convert with two files" convert a.json b.json
 
 # --- convert: the exact bytes of the list, one trailing line feed ---
 for case in picture_and_text cut_pictures long_waits; do
-    run convert "$DATA/conversion/$case/scene.json"
-    expect_status 0 "convert $case"
+    exits 0 "convert $case" convert "$DATA/conversion/$case/scene.json"
     tr -d '\n' <"$DATA/conversion/$case/expected.json" >"$TMP/want"
     printf '\n' >>"$TMP/want"
     cmp -s "$out" "$TMP/want" || fail "convert $case: output differs from the hand-worked list"
 done
 
-# --- bad input: exit 1, one line naming the file and the problem ---
+# --- bad input: exit 1, one line naming the file and the problem (which texts are refused is
+# the scene reader's business and tested with it; these check how the command reports) ---
 printf '[{"blockId":1,\n  "laneId": oops}]' >"$TMP/broken.json"
-run convert "$TMP/broken.json"
-expect_status 1 "malformed JSON"
-expect_message "malformed JSON" "$TMP/broken.json"
+refused 1 "malformed JSON" "$TMP/broken.json" convert "$TMP/broken.json"
 grep -q "line 2, column" "$err" || fail "malformed JSON: no position in $(cat "$err")"
 
-run convert "$TMP/missing.json"
-expect_status 1 "missing file"
-expect_message "missing file" "$TMP/missing.json"
+refused 1 "missing file" "$TMP/missing.json" convert "$TMP/missing.json"
 
 printf '{"blockId":1}' >"$TMP/object.json"
-run check "$TMP/object.json"
-expect_status 1 "object at top level"
-expect_message "object at top level" "not an array"
-
-printf '[]' >"$TMP/empty.json"
-run convert "$TMP/empty.json"
-expect_status 1 "empty array"
-expect_message "empty array" "$TMP/empty.json"
-
-printf '[{"blockId":0,"laneId":1,"eventData":{}}]' >"$TMP/zero.json"
-run convert "$TMP/zero.json"
-expect_status 1 "first blockId 0"
-expect_message "first blockId 0" "blockId"
+refused 1 "object at top level" "not an array" check "$TMP/object.json"
 
 printf '[{"blockId":1,"laneId":1,"eventData":{"blockStart":"soon"}}]' >"$TMP/type.json"
-run check "$TMP/type.json"
-expect_status 1 "string frame"
-expect_message "string frame" "$TMP/type.json"
+refused 1 "string frame" "$TMP/type.json" check "$TMP/type.json"
 
 printf '[{"blockId":1,"laneId":1,"eventData":{"blockMode":0,"imageIndex":1}},{"blockId":1,"laneId":2,"eventData":{}}]' >"$TMP/dup.json"
-run convert "$TMP/dup.json"
-expect_status 1 "duplicate ids"
-expect_message "duplicate ids" "two blocks have blockId 1"
+refused 1 "duplicate ids" "two blocks have blockId 1" convert "$TMP/dup.json"
 
 printf '[{"blockId":1,"laneId":1,"eventData":{"messageText":"\xff\xfe"}}]' >"$TMP/utf8.json"
-run convert "$TMP/utf8.json"
-expect_status 1 "invalid UTF-8"
-expect_message "invalid UTF-8" "$TMP/utf8.json"
+refused 1 "invalid UTF-8" "$TMP/utf8.json" convert "$TMP/utf8.json"
 
 # --- check ---
-run check "$DATA/conversion/comments/scene.json"
-expect_status 0 "check"
+exits 0 "check" check "$DATA/conversion/comments/scene.json"
 grep -q "ok, 6 blocks (6 markers) on lanes 0 to 1, ending at frame 41" "$out" ||
     fail "check summary: $(cat "$out")"
 
 # --- insert: the ripple example, byte for byte; the input files stay as they were ---
 cp "$DATA/cli/ripple_scene.json" "$TMP/scene.json"
-run insert "$TMP/scene.json" "$DATA/cli/one_picture.json" --frame 100 --lane 1
-expect_status 0 "insert"
+exits 0 "insert" insert "$TMP/scene.json" "$DATA/cli/one_picture.json" --frame 100 --lane 1
 printf '\n' | cat "$DATA/cli/ripple_expected.json" - >"$TMP/want"
 cmp -s "$out" "$TMP/want" || fail "insert: got $(cat "$out")"
 cmp -s "$TMP/scene.json" "$DATA/cli/ripple_scene.json" || fail "insert changed its input file"
 
-run insert "$TMP/scene.json" "$DATA/cli/one_picture.json" --frame 9990 --lane 1
-expect_status 3 "insert past the last frame"
-expect_message "insert past the last frame" "refused"
-
-run insert "$TMP/scene.json" "$DATA/conversion/cut_pictures/scene.json" --frame 0 --lane 99
-expect_status 3 "insert past the last lane"
-expect_message "insert past the last lane" "refused"
+refused 3 "insert past the last frame" "refused" \
+    insert "$TMP/scene.json" "$DATA/cli/one_picture.json" --frame 9990 --lane 1
+refused 3 "insert past the last lane" "refused" \
+    insert "$TMP/scene.json" "$DATA/conversion/cut_pictures/scene.json" --frame 0 --lane 99
 
 # 995 blocks in the scene: four more fit, five do not.
 {
@@ -125,23 +102,32 @@ expect_message "insert past the last lane" "refused"
     done
     printf ']'
 } >"$TMP/full.json"
-printf '[{"blockId":1,"laneId":1,"eventData":{"blockMode":1}},{"blockId":2,"laneId":1,"eventData":{"blockMode":1,"blockStart":20}},{"blockId":3,"laneId":1,"eventData":{"blockMode":1,"blockStart":40}},{"blockId":4,"laneId":1,"eventData":{"blockMode":1,"blockStart":60}}]' >"$TMP/four.json"
-printf '[{"blockId":1,"laneId":1,"eventData":{"blockMode":1}},{"blockId":2,"laneId":1,"eventData":{"blockMode":1,"blockStart":20}},{"blockId":3,"laneId":1,"eventData":{"blockMode":1,"blockStart":40}},{"blockId":4,"laneId":1,"eventData":{"blockMode":1,"blockStart":60}},{"blockId":5,"laneId":1,"eventData":{"blockMode":1,"blockStart":80}}]' >"$TMP/five.json"
-run insert "$TMP/full.json" "$TMP/four.json" --frame 2000 --lane 1
-expect_status 0 "insert up to 999 blocks"
+# messages(N): N message blocks on lane 1, 20 frames apart
+messages() {
+    local i sep=""
+    printf '['
+    for i in $(seq 1 "$1"); do
+        printf '%s{"blockId":%d,"laneId":1,"eventData":{"blockMode":1,"blockStart":%d}}' \
+            "$sep" "$i" $(((i - 1) * 20))
+        sep=,
+    done
+    printf ']'
+}
+messages 4 >"$TMP/four.json"
+messages 5 >"$TMP/five.json"
+exits 0 "insert up to 999 blocks" insert "$TMP/full.json" "$TMP/four.json" --frame 2000 --lane 1
 cp "$out" "$TMP/inserted.json"
 run check "$TMP/inserted.json"
 grep -q "ok, 999 blocks" "$out" || fail "inserted scene: $(cat "$out")"
-run insert "$TMP/full.json" "$TMP/five.json" --frame 2000 --lane 1
-expect_status 3 "insert beyond 999 blocks"
-expect_message "insert beyond 999 blocks" "999"
+refused 3 "insert beyond 999 blocks" "999" \
+    insert "$TMP/full.json" "$TMP/five.json" --frame 2000 --lane 1
 
-run insert "$TMP/scene.json" "$DATA/cli/one_picture.json" --frame soon
-expect_status 2 "insert with a bad frame"
-run insert "$TMP/scene.json" "$DATA/cli/one_picture.json" --lane 0
-expect_status 2 "insert on the marker lane"
-run insert "$TMP/scene.json" --frame 3
-expect_status 2 "insert without a blocks file"
+one="$DATA/cli/one_picture.json"
+exits 2 "insert with a bad frame" insert "$TMP/scene.json" "$one" --frame soon
+exits 2 "insert on the marker lane" insert "$TMP/scene.json" "$one" --lane 0
+exits 2 "insert with a missing value" insert "$TMP/scene.json" "$one" --frame
+exits 2 "insert without a blocks file" insert "$TMP/scene.json" --frame 3
+exits 1 "insert into a missing scene" insert "$TMP/missing.json" "$one"
 
 if [ "$failures" -gt 0 ]; then
     echo "$failures failure(s)"

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace vignetta;
 
 TEST(ScreenScale, ZoomWalksEveryStepUpAndDown)
@@ -43,41 +45,26 @@ TEST(ScreenScale, ValueBetweenStepsMovesToNeighbour)
     EXPECT_DOUBLE_EQ(frame::zoomedOut(1.0 + 1e-12), 44.0 / 48.0);
 }
 
-TEST(WindowPlacement, PullsWindowBackOntoDesktop)
+// x, y, width, height of the window rectangle after adjustment.
+static std::array<int, 4> adjusted(frame::Rect window, frame::Rect desktop)
 {
-    const frame::Rect desktop{0, 0, 1600, 1000};
-    // Already inside: unchanged.
-    auto r = frame::adjustedWindowRect({100, 50, 1200, 720}, desktop);
-    EXPECT_EQ(r.x, 100);
-    EXPECT_EQ(r.y, 50);
-    EXPECT_EQ(r.width, 1200);
-    EXPECT_EQ(r.height, 720);
-    // Partly past the right and bottom edges.
-    r = frame::adjustedWindowRect({900, 700, 1200, 720}, desktop);
-    EXPECT_EQ(r.x, 400);
-    EXPECT_EQ(r.y, 280);
-    // Left of and above the desktop.
-    r = frame::adjustedWindowRect({-300, -40, 1200, 720}, desktop);
-    EXPECT_EQ(r.x, 0);
-    EXPECT_EQ(r.y, 0);
-    // Larger than the desktop: shrunk to it and placed at its origin.
-    r = frame::adjustedWindowRect({-10, 20, 2000, 1200}, desktop);
-    EXPECT_EQ(r.x, 0);
-    EXPECT_EQ(r.y, 0);
-    EXPECT_EQ(r.width, 1600);
-    EXPECT_EQ(r.height, 1000);
+    const auto r = frame::adjustedWindowRect(window, desktop);
+    return {r.x, r.y, r.width, r.height};
 }
 
-TEST(WindowPlacement, DesktopWithOffsetOrigin)
+TEST(WindowPlacement, PullsWindowBackOntoDesktop)
 {
+    using A = std::array<int, 4>;
+    const frame::Rect desktop{0, 0, 1600, 1000};
+    EXPECT_EQ(adjusted({100, 50, 1200, 720}, desktop), (A{100, 50, 1200, 720})); // inside
+    EXPECT_EQ(adjusted({900, 700, 1200, 720}, desktop), (A{400, 280, 1200, 720}));
+    EXPECT_EQ(adjusted({-300, -40, 1200, 720}, desktop), (A{0, 0, 1200, 720}));
+    // Larger than the desktop: shrunk to it and placed at its origin.
+    EXPECT_EQ(adjusted({-10, 20, 2000, 1200}, desktop), (A{0, 0, 1600, 1000}));
     // A second screen left of the primary one gives a desktop starting at negative x.
-    const frame::Rect desktop{-1280, 24, 2880, 976};
-    auto r = frame::adjustedWindowRect({-2000, 0, 1200, 720}, desktop);
-    EXPECT_EQ(r.x, -1280);
-    EXPECT_EQ(r.y, 24);
-    r = frame::adjustedWindowRect({1500, 900, 1200, 720}, desktop);
-    EXPECT_EQ(r.x, 1600 - 1200);
-    EXPECT_EQ(r.y, 1000 - 720);
+    const frame::Rect wide{-1280, 24, 2880, 976};
+    EXPECT_EQ(adjusted({-2000, 0, 1200, 720}, wide), (A{-1280, 24, 1200, 720}));
+    EXPECT_EQ(adjusted({1500, 900, 1200, 720}, wide), (A{1600 - 1200, 1000 - 720, 1200, 720}));
 }
 
 TEST(Splitter, TopEdgeOnWholePixelsWithinLimits)

@@ -214,13 +214,8 @@ TEST(MemberPath, SetCreatesStepsAndReportsChange)
 
 TEST(CharacterSheet, BigCharacterMark)
 {
-    using vignetta::project::isBigCharacter;
-    EXPECT_TRUE(isBigCharacter("$Dragon"));
-    EXPECT_TRUE(isBigCharacter("!$Gate"));
-    EXPECT_TRUE(isBigCharacter("!!!$Gate"));
-    EXPECT_FALSE(isBigCharacter("Actor1"));
-    EXPECT_FALSE(isBigCharacter("!Door"));
-    EXPECT_FALSE(isBigCharacter("A$"));
-    EXPECT_FALSE(isBigCharacter(""));
-    EXPECT_FALSE(isBigCharacter("!!"));
+    for (const char *name : {"$Dragon", "!$Gate", "!!!$Gate"})
+        EXPECT_TRUE(vignetta::project::isBigCharacter(name)) << name;
+    for (const char *name : {"Actor1", "!Door", "A$", "", "!!"})
+        EXPECT_FALSE(vignetta::project::isBigCharacter(name)) << name;
 }

@@ -23,15 +23,13 @@ TEST(SceneMoves, DragAcrossLanesRipplesTheTarget)
 {
     Document doc = Document::emptyScene();
     const int a = put(doc, 1, 0, 40);
-    const int b = put(doc, 2, 20, 40); // 20..60, running at the drop frame
+    put(doc, 2, 20, 40);               // 20..60, running at the drop frame
     const int c = put(doc, 2, 70, 10); // later: ripples
     ASSERT_TRUE(moveBlocks(doc, {dragged(doc, a, 2, 30)}, 30, 2));
     // a lands after b (60), c moves to clear it: 60 + 40 - 70 = 30 later.
     EXPECT_TRUE(spans(doc, 1).empty());
     EXPECT_EQ(spans(doc, 2), (Spans{{20, 60}, {100, 110}, {60, 100}}));
-    EXPECT_EQ(doc.getBlock(a)->blockId, a) << "a keeps its id";
     EXPECT_EQ(doc.getBlock(a)->laneId, 2);
-    EXPECT_EQ(doc.getBlock(b)->start(), 20);
     EXPECT_EQ(doc.getBlock(c)->start(), 100);
 }
 
@@ -80,14 +78,12 @@ TEST(SceneMoves, MarkerDroppedOnAMarkerShiftsItAndLaterOnes)
     Document doc = Document::emptyScene();
     const int m1 = put(doc, 0, 10, 1, mode_comment);
     const int m2 = put(doc, 0, 50, 1, mode_comment);
-    const int m3 = put(doc, 0, 51, 1, mode_comment);
+    put(doc, 0, 51, 1, mode_comment);
     const int m4 = put(doc, 0, 90, 1, mode_comment);
     const int pic = put(doc, 1, 50, 10);
     ASSERT_TRUE(moveMarker(doc, m1, 50));
     EXPECT_EQ(doc.getBlock(m1)->start(), 50);
     EXPECT_EQ(doc.getBlock(m2)->start(), 51);
-    EXPECT_EQ(doc.getBlock(m3)->start(), 52);
-    EXPECT_EQ(doc.getBlock(m4)->start(), 91);
     EXPECT_EQ(doc.getBlock(pic)->start(), 50) << "other lanes are not touched";
     EXPECT_EQ(spans(doc, 0), (Spans{{91, 92}, {52, 53}, {51, 52}, {50, 51}}));
 
@@ -98,7 +94,7 @@ TEST(SceneMoves, MarkerDroppedOnAMarkerShiftsItAndLaterOnes)
     EXPECT_EQ(doc, before);
     // Dropping onto a free frame moves nothing else.
     ASSERT_TRUE(moveMarker(doc, m4, 200));
-    EXPECT_EQ(doc.getBlock(m3)->start(), 52);
+    EXPECT_EQ(spans(doc, 0), (Spans{{200, 201}, {52, 53}, {51, 52}, {50, 51}}));
 }
 
 TEST(SceneMoves, DeleteAndNewLane)

@@ -11,7 +11,6 @@ TEST(ScenePlacement, PushedPastARunningBlockWithoutRipple)
     Document doc = Document::emptyScene();
     put(doc, 1, 80, 60);
     put(doc, 1, 200, 60);
-    const Document before = doc;
     const auto ids = insertBlocks(doc, {createEmptyPictureBlock(doc)}, 100, 1);
     ASSERT_EQ(ids.size(), 1u);
     EXPECT_EQ(spans(doc, 1), (Spans{{80, 140}, {200, 260}, {140, 200}}));
@@ -28,10 +27,8 @@ TEST(ScenePlacement, LaterBlocksRippleByOneCommonAmount)
     put(doc, 2, 150, 10); // another lane: untouched
     const auto box = getFreeBoundingBox(doc, {makeBlock(mode_picture, 0, 60)}, 100, 1);
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->offsetedRect.x, 140);
-    EXPECT_EQ(box->offsetedRect.y, 1);
-    EXPECT_EQ(box->offsetedRect.width, 60);
-    EXPECT_EQ(box->offsetedRect.height, 1);
+    const auto &r = box->offsetedRect;
+    EXPECT_EQ((std::vector<int>{r.x, r.y, r.width, r.height}), (std::vector<int>{140, 1, 60, 1}));
     EXPECT_EQ(box->forwardOffset, 40);
     EXPECT_EQ(box->backwardOffset, 50);
     EXPECT_EQ(box->backwardOverlaps, (std::vector<int>{2, 3}));

@@ -67,15 +67,9 @@ TestCase {
                 ["about", "exit", "fileFCOpen", "helpContents", "toolOptions"])
         // Block states alone do not enable project commands without a project...
         setEverythingAvailable()
-        var enabled = enabledActions()
-        verify(enabled.indexOf("fileImport") < 0)
-        verify(enabled.indexOf("editCopyAsEvent") < 0)
-        verify(enabled.indexOf("editUndo") < 0)
-        verify(enabled.indexOf("controlStart") < 0)
-        verify(enabled.indexOf("scaleZoomIn") < 0)
         // ...except the clipboard commands, which only follow the selection.
-        verify(enabled.indexOf("editCut") >= 0)
-        verify(enabled.indexOf("editPaste") >= 0)
+        compare(enabledActions(), ["about", "editCopy", "editCut", "editDelete", "editPaste",
+                                   "exit", "fileFCOpen", "helpContents", "toolOptions"])
     }
 
     function test_withProject() {
@@ -132,24 +126,21 @@ TestCase {
     }
 
     function test_actionsEmitTheirSignals_data() {
-        return [
-            { tag: "fileFCOpen", signal: "fileFCOpen" }, { tag: "fileNew", signal: "fileNew" },
-            { tag: "fileImport", signal: "fileImport" }, { tag: "fileExport", signal: "fileExport" },
-            { tag: "fileExportPreset", signal: "fileExportPreset" }, { tag: "exit", signal: "exit" },
-            { tag: "editUndo", signal: "editUndo" }, { tag: "editRedo", signal: "editRedo" },
-            { tag: "editCut", signal: "cut" }, { tag: "editCopy", signal: "copy" },
-            { tag: "editPaste", signal: "paste" }, { tag: "editDelete", signal: "deleteBlock" },
-            { tag: "editCopyAsEvent", signal: "copyAsEvent" }, { tag: "laneNew", signal: "newLane" },
-            { tag: "openPresetSelector", signal: "openPresetSelector" },
-            { tag: "shrink", signal: "shrinkTimeline" }, { tag: "controlStart", signal: "toStartFrame" },
-            { tag: "controlEnd", signal: "toEndFrame" }, { tag: "controlNextFrame", signal: "toNextFrame" },
-            { tag: "controlPrevFrame", signal: "toPrevFrame" },
-            { tag: "controlNextEvent", signal: "toNextEvent" },
-            { tag: "controlPrevEvent", signal: "toPrevEvent" }, { tag: "pause", signal: "pause" },
-            { tag: "toolOptions", signal: "toolOptions" },
-            { tag: "gameOpenFolder", signal: "gameOpenFolder" },
-            { tag: "helpContents", signal: "helpContents" }, { tag: "about", signal: "about" }
-        ]
+        // Actions whose signal has the action's own name, then the renamed ones.
+        var rows = ["fileFCOpen", "fileNew", "fileImport", "fileExport", "fileExportPreset", "exit",
+                    "editUndo", "editRedo", "openPresetSelector", "pause", "toolOptions",
+                    "gameOpenFolder", "helpContents", "about"].map(function(n) {
+            return { tag: n, signal: n }
+        })
+        var renamed = { editCut: "cut", editCopy: "copy", editPaste: "paste",
+                        editDelete: "deleteBlock", editCopyAsEvent: "copyAsEvent",
+                        laneNew: "newLane", shrink: "shrinkTimeline",
+                        controlStart: "toStartFrame", controlEnd: "toEndFrame",
+                        controlNextFrame: "toNextFrame", controlPrevFrame: "toPrevFrame",
+                        controlNextEvent: "toNextEvent", controlPrevEvent: "toPrevEvent" }
+        for (var n in renamed)
+            rows.push({ tag: n, signal: renamed[n] })
+        return rows
     }
 
     function test_actionsEmitTheirSignals(data) {

@@ -6,7 +6,8 @@ import "../../qml/Main"
 
 // The main window with the real engine: a project resets the scene, an import is inserted,
 // message boxes are not replaced while showing, New Timeline asks first. (The close question
-// needs a real window system and is checked by the whole-program test.)
+// and a failed project load are checked by the whole-program test; rejected event files by the
+// project manager's.)
 TestCase {
     id: testCase
     name: "MainWindow"
@@ -15,7 +16,6 @@ TestCase {
     readonly property string sampleProject:
         Qt.resolvedUrl("../../sample/SampleProject/Sample.fabproject")
     readonly property string demoScene: Qt.resolvedUrl("../../sample/SampleProject/scenes/demo.json")
-    readonly property string fixtures: Qt.resolvedUrl("../data/frame_projects/")
 
     Component {
         id: windowComponent
@@ -87,16 +87,6 @@ TestCase {
         closeBoxes()
     }
 
-    function test_3_failedImportLeavesSceneAlone() {
-        var before = Vig.TimelineDataManager.sceneText()
-        manager.openEvent(fixtures + "event_files/no_block_id.json")
-        var box = child("errorBox")
-        tryVerify(function() { return box.windowVisible })
-        compare(box.message, "The import has failed.")
-        compare(Vig.TimelineDataManager.sceneText(), before)
-        closeBoxes()
-    }
-
     function test_4_newTimelineAsksThenClears() {
         verify(Vig.TimelineDataManager.blockCount > 0)
         child("mainMenu").actions.fileNew.trigger()
@@ -112,15 +102,5 @@ TestCase {
         box.yes()
         tryCompare(Vig.TimelineDataManager, "blockCount", 0)
         verify(!Vig.TimelineDataManager.canUndo)
-    }
-
-    function test_5_failedOpenClosesProject() {
-        verify(!manager.openProject(fixtures + "without_system/Game.fabproject", false))
-        var box = child("errorBox")
-        tryVerify(function() { return box.windowVisible })
-        compare(box.message, "Unable to load file System.json.")
-        compare(window.title, "Vignetta")
-        verify(!child("mainMenu").actions.fileImport.enabled)
-        closeBoxes()
     }
 }

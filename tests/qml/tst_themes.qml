@@ -70,12 +70,10 @@ Item {
             compare(ThemeManager.buildTheme("highContrastWhite").disabledOpacity, 1)
             // Derived colours are real colours, lighter or darker than their base.
             var d = ThemeManager.buildTheme("default")
-            verify(col(d.controlFrame).hslLightness < col(d.outsideArea).hslLightness)
-            verify(col(d.outsideArea).hslLightness < col(d.inactiveTab1).hslLightness)
-            verify(col(d.inactiveTab1).hslLightness < col(d.window2).hslLightness)
-            verify(col(d.window2).hslLightness < col(d.window1).hslLightness)
-            verify(col(d.deluxeLabel1).hslLightness < col(d.deluxeLabel2).hslLightness)
-            verify(col(d.twinklingBtn2).hslLightness < col(d.twinklingBtn1).hslLightness)
+            for (var pair of [["controlFrame", "outsideArea"], ["outsideArea", "inactiveTab1"],
+                              ["inactiveTab1", "window2"], ["window2", "window1"],
+                              ["deluxeLabel1", "deluxeLabel2"], ["twinklingBtn2", "twinklingBtn1"]])
+                verify(col(d[pair[0]]).hslLightness < col(d[pair[1]]).hslLightness, pair)
             verify(/^#[0-9a-f]{6}$/.test(d.window1), d.window1)
         }
 
@@ -90,8 +88,6 @@ Item {
             compare(Object.keys(ThemeManager.currentTheme.toolbarMap).length, 0)
             verify(!Vig.ThemeManager.currentTheme.isDarkMode)
             verify(Qt.colorEqual(pal.window2, "#d0dbe8"))
-            storage.themeName = "no such theme"
-            compare(ThemeManager.currentTheme.name, "default")
         }
 
         function test_iconThemeHasAnImageForEveryKey() {
