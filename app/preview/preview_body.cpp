@@ -1,6 +1,7 @@
 #include "preview/preview_body.h"
 
 #include <QPainter>
+#include <QThread>
 
 #include "preview/frame_queries.h"
 
@@ -11,7 +12,12 @@ PreviewBody::PreviewBody(QQuickItem *parent) : QQuickPaintedItem(parent) {}
 void PreviewBody::paint(QPainter *painter)
 {
     renderer_.paint(*painter, QSizeF(width(), height()));
-    emit updated();
+    // A threaded scene graph paints on its render thread while the GUI thread waits; the
+    // signal is handed over to the item's own thread, where its QML handlers may run.
+    if (QThread::currentThread() == thread())
+        emit updated();
+    else
+        QMetaObject::invokeMethod(this, [this] { emit updated(); }, Qt::QueuedConnection);
 }
 
 double PreviewBody::int32max() const

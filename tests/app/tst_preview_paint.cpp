@@ -3,6 +3,7 @@
 
 #include <QPainter>
 #include <QSignalSpy>
+#include <QThread>
 #include <QtTest>
 
 #include "preview/preview_body.h"
@@ -72,6 +73,22 @@ private slots:
         QCOMPARE(rgb(image, 0, 0), "0,0,0");
         QCOMPARE(rgb(image, 815, 623), "0,0,0");
         QCOMPARE(body.fade(), 0);
+        painter.end();
+
+        // A threaded scene graph paints on its render thread; the receivers (QML handlers run
+        // wherever the signal is emitted) must still hear of it on the item's own thread.
+        QThread *heardOn = nullptr;
+        connect(
+            &body, &PreviewBody::updated, &body, [&heardOn] { heardOn = QThread::currentThread(); },
+            Qt::DirectConnection);
+        QScopedPointer<QThread> render(QThread::create([&body, &image] {
+            QPainter renderPainter(&image);
+            body.paint(&renderPainter);
+        }));
+        render->start();
+        QVERIFY(render->wait(5000));
+        QTRY_COMPARE(heardOn, QThread::currentThread());
+        QCOMPARE(updated.count(), 2);
     }
 
     void ratioTweensPositionScaleAndOpacity()
