@@ -13,12 +13,16 @@ QtObject {
     readonly property int defaultChannel: 255
     readonly property string defaultThemeName: "default"
 
+    // Each key starts from its stored value rather than its default. When the store lacks a
+    // key, Settings caches every property for writing back while it is still loading them, and
+    // a property not yet loaded would then be written with its default over the stored value
+    // (a stored theme turning into "default" because a colour key was missing).
     readonly property Settings storage: Settings {
         id: store
-        property var checkerboardRed: root.defaultChannel
-        property var checkerboardGreen: root.defaultChannel
-        property var checkerboardBlue: root.defaultChannel
-        property var themeName: root.defaultThemeName
+        property var checkerboardRed: store.value("checkerboardRed", root.defaultChannel)
+        property var checkerboardGreen: store.value("checkerboardGreen", root.defaultChannel)
+        property var checkerboardBlue: store.value("checkerboardBlue", root.defaultChannel)
+        property var themeName: store.value("themeName", root.defaultThemeName)
 
         onThemeNameChanged: root.applyTheme()
         Component.onCompleted: root.sanitize()

@@ -46,6 +46,24 @@ private slots:
                           "+ Vig.ThemeManager.currentTheme.isDarkMode)")
                      .toString(),
                  QString("highContrastBlack,true"));
+        // Keys missing from the store are written with their defaults, never over the keys
+        // that are there: the theme stays, and so does a stored colour after a missing one.
+        QSettings s;
+        QCOMPARE(s.value("themeName").toString(), QString("highContrastBlack"));
+        QCOMPARE(s.value("checkerboardRed").toInt(), 255);
+
+        s.clear();
+        s.setValue("checkerboardGreen", 0);
+        s.setValue("themeName", "dark");
+        s.sync();
+        QCOMPARE(evaluate("[Vig.SettingsManager.storage.checkerboardGreen, "
+                          "Vig.SettingsManager.storage.themeName].join()")
+                     .toString(),
+                 QString("0,dark"));
+        s.sync();
+        QCOMPARE(s.value("checkerboardGreen").toInt(), 0);
+        QCOMPARE(s.value("themeName").toString(), QString("dark"));
+        QCOMPARE(s.value("checkerboardBlue").toInt(), 255);
     }
 
     void badStoredValuesFallBackToDefaults()
