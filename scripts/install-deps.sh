@@ -21,6 +21,8 @@ packages=(
     xvfb xauth xdotool xclip
     # Making and checking pictures and sounds
     imagemagick sox libsox-fmt-all vorbis-tools ffmpeg python3-pil
+    # Subsetting the interface fonts (pyftsubset, tools/make_fonts.sh)
+    fonttools
     # Fuzzers and sanitizers
     clang libclang-rt-14-dev
 )

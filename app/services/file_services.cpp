@@ -166,13 +166,12 @@ bool removeDir(const QString &path)
 
 QString readText(const QString &path)
 {
-    if (path.isEmpty())
+    // Only regular files (and resources) are read: opening a named pipe would block until some
+    // other process writes to it, and a device may never end.
+    if (path.isEmpty() || !QFileInfo(path).isFile())
         return QString();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    // Regular files are checked by size; other files (pipes, devices) are read to the cap.
-    if (file.size() > maxTextFileBytes)
+    if (!file.open(QIODevice::ReadOnly) || file.size() > maxTextFileBytes)
         return QString();
     QByteArray bytes = file.read(maxTextFileBytes + 1);
     if (bytes.size() > maxTextFileBytes)
@@ -204,7 +203,7 @@ bool copyFile(const QString &from, const QString &to)
 
 QString fileMd5(const QString &path)
 {
-    if (path.isEmpty())
+    if (path.isEmpty() || !QFileInfo(path).isFile()) // no pipes or devices, as in readText()
         return QString();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

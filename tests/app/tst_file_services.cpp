@@ -12,6 +12,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using vignetta::AppendAPI;
@@ -197,7 +198,7 @@ private slots:
         QCOMPARE(QDir(at("lim")).entryList(QDir::Files | QDir::Hidden), QStringList({"keep.txt"}));
     }
 
-    void oversizedFilesReadAsEmpty()
+    void oversizedAndSpecialFilesReadAsEmpty()
     {
         QFile file(at("huge.bin"));
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -205,6 +206,13 @@ private slots:
         file.close();
         QCOMPARE(api.readFile(urlAt("huge.bin")), QString());
         QCOMPARE(api.fileSize(at("huge.bin")), vignetta::files::maxTextFileBytes + 1);
+
+        // A named pipe with no writer: reading it must not wait for one.
+        QCOMPARE(::mkfifo(QFile::encodeName(at("pipe.json")).constData(), 0600), 0);
+        QCOMPARE(api.readFile(urlAt("pipe.json")), QString());
+        QCOMPARE(api.readResource(at("pipe.json")), QString());
+        QCOMPARE(api.getFileMD5Hash(at("pipe.json")), QString());
+        QCOMPARE(api.readResource(QStringLiteral("/dev/zero")), QString());
     }
 
     void copyRemoveAndExistence()
