@@ -170,6 +170,12 @@ private slots:
             !call(QStringLiteral("tdm.setBlockFields(%1, {'origin': 1, 'blockMode': 3})").arg(id))
                  .toBool());
         QVERIFY(!call("tdm.setBlockField(4242, 'origin', 1)").toBool());
+        QVERIFY(!call(QStringLiteral("tdm.setBlockField(%1, 'messageText', undefined)").arg(id))
+                     .toBool());
+        QVERIFY(
+            !call(QStringLiteral("tdm.setBlockFields(%1, {'origin': 1, 'imageName': undefined})")
+                      .arg(id))
+                 .toBool());
         QCOMPARE(json::stringify(manager->document().getBlock(id)->toJson()), before);
         QCOMPARE(rowChanged.count(), 0);
         QCOMPARE(blockChanged.count(), 0);
