@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include <QJSEngine>
+
 #include "bridge/json_qt.h"
 
 namespace vignetta::bridge {
@@ -51,6 +53,10 @@ QVariant BlockListModel::data(const QModelIndex &index, int role) const
     case CommentRole:
         return QString::fromStdString(v.comment);
     case EventDataRole:
+        // A JavaScript object keeps the fields in the block's own order; a variant map would
+        // sort them. Without an engine (C++ readers) the map is all there is.
+        if (QJSEngine *engine = qjsEngine(this))
+            return QVariant::fromValue(toJSValue(*engine, b.eventData()));
         return toVariant(b.eventData());
     default:
         return {};

@@ -114,7 +114,13 @@ Json fromJS(const QJSValue &value, int depth)
         return fromNumber(value.toNumber());
     if (value.isString())
         return utf8(value.toString());
-    if (value.isArray()) {
+    // Lists that QML reads from C++ (a QStringList property, a list returned by an invokable)
+    // are array-like wrappers rather than arrays; JSON.stringify writes them as arrays, and so
+    // must we. Only objects with a numeric length are asked what they wrap.
+    const bool sequence = !value.isArray() && value.isObject() && !value.isQObject() &&
+                          value.property(QStringLiteral("length")).isNumber() &&
+                          value.toVariant().canConvert<QVariantList>();
+    if (value.isArray() || sequence) {
         Json array = Json::array();
         const quint32 length = value.property(QStringLiteral("length")).toUInt();
         for (quint32 i = 0; i < length; ++i)

@@ -439,7 +439,7 @@ bool TimelineDataManager::setBlockField(int blockId, const QString &path, const 
     Block *b = doc_.getBlock(blockId);
     const std::string p = utf8(path);
     const Json v = fromJSValue(value);
-    if (!b || !validFieldWrite(p, v))
+    if (!b || value.isUndefined() || !validFieldWrite(p, v))
         return false;
     Block edited = *b;
     if (!edited.setField(p, v))
@@ -465,7 +465,7 @@ bool TimelineDataManager::setBlockFields(int blockId, const QJSValue &fields)
         it.next();
         const std::string p = utf8(it.name());
         const Json v = fromJSValue(it.value());
-        if (!validFieldWrite(p, v) || !edited.setField(p, v))
+        if (it.value().isUndefined() || !validFieldWrite(p, v) || !edited.setField(p, v))
             return false;
         paths.append(it.name());
     }

@@ -30,8 +30,8 @@ namespace vignetta::bridge {
 // takes no undo snapshot: the timeline's propertyChange(changer) calls pushBuffer() once per
 // burst of edits. Refused (false, nothing changed): an unknown block, an invalid path, the
 // structural fields blockStart, blockDelay and blockMode (moves and resizes go through
-// moveBlocks so that placement is kept), and an imageIndex that is not a whole number from 0
-// to 100.
+// moveBlocks so that placement is kept), an imageIndex that is not a whole number from 0
+// to 100, and an undefined value (an editor that has no value yet must not blank the field).
 //
 // Snapshots: the plain mutators (clearData, appendLane, appendBlock, deleteBlock) take
 // none, as before. The editing operations insertBlocks, insertNewBlock, moveBlocks, moveMarker,

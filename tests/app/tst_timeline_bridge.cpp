@@ -54,6 +54,14 @@ private slots:
         const QJSValue back = bridge::toJSValue(*engine, j);
         QJSValue stringify = js("(function(v) { return JSON.stringify(v); })");
         QCOMPARE(stringify.call({back}).toString(), QString::fromStdString(json::stringify(j)));
+        // Lists read from C++ properties reach scripts as array-like wrappers, not arrays; they
+        // cross back as arrays, as JSON.stringify writes them. An object with a length stays one.
+        auto *constants = new bridge::Constants(engine);
+        const QJSValue wrapped =
+            js("(function(c) { return [c.messageBackgroundArray, {length: 2}]; })")
+                .call({engine->newQObject(constants)});
+        QCOMPARE(QString::fromStdString(json::stringify(bridge::fromJSValue(wrapped))),
+                 QStringLiteral(R"([["Window","Dim","Transparent"],{"length":2}])"));
         // Plain variants (unordered maps) convert too.
         QVariantMap map{{"b", 2}, {"a", QVariantList{1.5, QString("x")}}};
         QCOMPARE(QString::fromStdString(json::stringify(bridge::fromVariant(map))),
@@ -162,6 +170,12 @@ private slots:
             !call(QStringLiteral("tdm.setBlockFields(%1, {'origin': 1, 'blockMode': 3})").arg(id))
                  .toBool());
         QVERIFY(!call("tdm.setBlockField(4242, 'origin', 1)").toBool());
+        QVERIFY(!call(QStringLiteral("tdm.setBlockField(%1, 'messageText', undefined)").arg(id))
+                     .toBool());
+        QVERIFY(
+            !call(QStringLiteral("tdm.setBlockFields(%1, {'origin': 1, 'imageName': undefined})")
+                      .arg(id))
+                 .toBool());
         QCOMPARE(json::stringify(manager->document().getBlock(id)->toJson()), before);
         QCOMPARE(rowChanged.count(), 0);
         QCOMPARE(blockChanged.count(), 0);
@@ -290,14 +304,26 @@ private slots:
                 property var values: [Vig.Constants.projectFilter, Vig.Constants.eventFilter,
                     Vig.Constants.windowTitle("Quest"), Vig.Constants.windowTitle(""),
                     Vig.Constants.themeIndex("dark"), Vig.Constants.themeIndex("pink"),
-                    Vig.Constants.blendModeArray[3], Vig.TimelineDataManager.maxLanes]
+                    Vig.TimelineDataManager.maxLanes]
+                // Indices of these lists are the values stored in blocks.
+                property var lists: [Vig.Constants.fadeTypeArray, Vig.Constants.audioTypeArray,
+                    Vig.Constants.fadeoutAudioTypeArray, Vig.Constants.pictureOriginTypeArray,
+                    Vig.Constants.blendModeArray, Vig.Constants.messageBackgroundArray,
+                    Vig.Constants.messagePositionTypeArray, Vig.Constants.themeNameArray,
+                    Vig.Constants.pixelPerFrame, Vig.Constants.laneHeight].map(
+                        function(list) { return list.join("|") })
             })",
                           QUrl());
         QScopedPointer<QObject> obj(component.create());
         QVERIFY2(obj, qPrintable(component.errorString()));
         QCOMPARE(obj->property("values").toStringList(),
                  QStringList({"FABLE (*.fabproject)", "event json (*.json)", "Quest - Vignetta",
-                              "Vignetta", "1", "-1", "Screen", "100"}));
+                              "Vignetta", "1", "-1", "100"}));
+        QCOMPARE(obj->property("lists").toStringList(),
+                 QStringList({"Fade Out|Fade In", "BGM|BGS|ME|SE", "BGM|BGS", "Upper Left|Center",
+                              "Normal|Additive|Multiply|Screen", "Window|Dim|Transparent",
+                              "Top|Middle|Bottom",
+                              "default|dark|highContrastWhite|highContrastBlack", "4|1", "64|32"}));
         QCOMPARE(bridge::Constants::projectFilterTitle(), QStringLiteral("Vignetta Project"));
     }
 };

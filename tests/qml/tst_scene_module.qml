@@ -23,6 +23,7 @@ Item {
                     property int bid: blockId
                     property int start: blockStart
                     property string text: messageText
+                    property var fields: eventData
                 }
             }
         }
@@ -79,10 +80,15 @@ Item {
             compare(keys[0], "blockStart")
             compare(keys[keys.length - 1], "reset")
             b.eventData.messageText = "from a copy"
+            b.eventData.startPosition.x = 12.5
+            b.eventData.future = {"b": 2, "a": [1, ""]}
             var ids = tdm.insertBlocks([b], 0, 1)
             compare(ids.length, 1)
             var stored = tdm.getBlock(ids[0])
-            compare(stored.eventData.messageText, "from a copy")
+            // Every field comes back as it went in: fractions, empty strings, unknown keys, order.
+            compare(JSON.stringify(stored.eventData), JSON.stringify(b.eventData))
+            // The delegates' eventData role keeps the block's own key order too.
+            compare(JSON.stringify(blockItem(0, 0).fields), JSON.stringify(stored.eventData))
             stored.eventData.messageText = "changed only here"
             compare(tdm.getBlock(ids[0]).eventData.messageText, "from a copy")
             compare(JSON.stringify(tdm.unify()), tdm.sceneText())
