@@ -1,4 +1,5 @@
 #include "json/js_json.h"
+#include "json/json_scan.h"
 
 #include <charconv>
 #include <cmath>
@@ -233,26 +234,19 @@ void appendValue(const Json &value, std::string &out)
 std::size_t excessiveNesting(std::string_view text)
 {
     int depth = 0;
-    bool inString = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (inString) {
-            if (c == '\\')
-                ++i;
-            else if (c == '"')
-                inString = false;
-            continue;
-        }
-        if (c == '"') {
-            inString = true;
-        } else if (c == '[' || c == '{') {
-            if (++depth > kMaxNestingDepth)
-                return i;
+    std::size_t found = std::string_view::npos;
+    scanOutsideStrings(text, 0, [&](std::size_t i, char c) {
+        if (c == '[' || c == '{') {
+            if (++depth > kMaxNestingDepth) {
+                found = i;
+                return false;
+            }
         } else if (c == ']' || c == '}') {
             --depth;
         }
-    }
-    return std::string_view::npos;
+        return true;
+    });
+    return found;
 }
 
 // The library's message without its "[json.exception...] " prefix, and with any byte that is

@@ -10,6 +10,7 @@
 #include <unordered_set>
 
 #include "json/js_json.h"
+#include "json/json_scan.h"
 
 namespace vignetta::scene {
 
@@ -31,25 +32,10 @@ std::size_t countTopLevelElements(std::string_view text, std::size_t limit)
         return 0;
     std::size_t count = 0;
     bool any = false;
+    bool tooMany = false;
     int depth = 0;
-    bool inString = false;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (inString) {
-            if (c == '\\')
-                ++i;
-            else if (c == '"')
-                inString = false;
-            continue;
-        }
+    json::scanOutsideStrings(text, i, [&](std::size_t, char c) {
         switch (c) {
-        case '"':
-            inString = true;
-            [[fallthrough]];
-        default:
-            if (depth == 1 && c != ' ' && c != '\t' && c != '\n' && c != '\r' && c != ',')
-                any = true;
-            break;
         case '[':
         case '{':
             if (depth == 1)
@@ -62,12 +48,17 @@ std::size_t countTopLevelElements(std::string_view text, std::size_t limit)
             break;
         case ',':
             if (depth == 1 && ++count > limit)
-                return count + 1;
+                tooMany = true;
+            break;
+        default: // the opening quote of a string, or a literal's character
+            if (depth == 1 && c != ' ' && c != '\t' && c != '\n' && c != '\r')
+                any = true;
             break;
         }
-        if (depth == 0)
-            break;
-    }
+        return !tooMany && depth != 0;
+    });
+    if (tooMany)
+        return count + 1;
     return any ? count + 1 : 0;
 }
 
