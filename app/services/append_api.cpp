@@ -3,6 +3,7 @@
 #include "locale_selection.h"
 #include "services/clipboard_wire.h"
 #include "services/file_services.h"
+#include "services/override_cursor.h"
 
 #include <QCursor>
 #include <QDir>
@@ -17,16 +18,6 @@
 #include <QStandardPaths>
 
 namespace vignetta {
-
-namespace {
-
-void pushOverrideCursor(Qt::CursorShape shape)
-{
-    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        QGuiApplication::setOverrideCursor(QCursor(shape));
-}
-
-} // namespace
 
 AppendAPI::AppendAPI(QQmlEngine *engine, QJSEngine *scriptEngine, QQuickItem *parent)
     : QQuickItem(parent), m_engine(engine), m_scriptEngine(scriptEngine),

@@ -5,6 +5,7 @@
 #include "services/clipboard_wire.h"
 #include "services/display_device.h"
 #include "services/file_services.h"
+#include "services/override_cursor.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -61,12 +62,6 @@ QUrl dialogStart(const QString &dir)
     return path.isEmpty() ? QUrl() : QUrl::fromLocalFile(path);
 }
 
-void pushOverrideCursor(Qt::CursorShape shape)
-{
-    if (hasGuiApplication())
-        QGuiApplication::setOverrideCursor(QCursor(shape));
-}
-
 } // namespace
 
 KivraAPI::KivraAPI(QQmlEngine *engine, QJSEngine *scriptEngine, QQuickItem *parent)
@@ -105,8 +100,7 @@ void KivraAPI::setWaitCursor()
 
 void KivraAPI::restoreCursor()
 {
-    if (hasGuiApplication() && QGuiApplication::overrideCursor())
-        QGuiApplication::restoreOverrideCursor();
+    popOverrideCursor();
 }
 
 QString KivraAPI::applicationDirPath() const
