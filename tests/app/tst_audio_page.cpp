@@ -166,6 +166,7 @@ private slots:
         player_.setWebEngine(view_);
         openPage(folderUrl());
         QVERIFY(eval("WebAudio._context.state === 'running'").toBool());
+        QVERIFY2(pageErrors_.isEmpty(), qPrintable(pageErrors_.join('\n')));
     }
     void init()
     {
@@ -250,6 +251,16 @@ private slots:
         QVERIFY(bgm["node"] != node);
         QCOMPARE(float(bgm["rate"].toDouble()), 1.2f);
         QVERIFY(bgm["position"].toDouble() < 0.2);
+    }
+
+    void aSoundStillLoadingStartsAtTheLastRequest()
+    {
+        eval("probe.b = new WebAudio('audio/bgm/Meadow_Theme.ogg'); probe.b.play(true, 1); "
+             "probe.b.play(true, 3); true");
+        QVERIFY(waitFor("probe.b.isPlaying()"));
+        const double position = eval("probe.b.seek()").toDouble();
+        eval("probe.b.stop(); probe.b = null; true");
+        QVERIFY2(position >= 3 && position < 3.3, qPrintable(QString::number(position)));
     }
 
     void positionWrapsInsideTheLoopRegion()

@@ -317,6 +317,8 @@ WebAudio.prototype._reset = function () {
     this._endTimer = null;
     this._hasError = false;
     this._autoPlay = false;
+    this._autoPlayOffset = 0;
+    this._waitingForData = false;
     this._pendingFadeIn = 0;
 };
 
@@ -383,7 +385,8 @@ WebAudio.prototype.isFinished = function () {
 };
 
 // Plays from `offset` seconds, looping through the loop region when `loop` is true. A sound
-// still loading starts when its data arrives, unless it is stopped before.
+// still loading starts when its data arrives (from the offset of the last request), unless it
+// is stopped before.
 WebAudio.prototype.play = function (loop, offset) {
     this._loop = !!loop;
     offset = Math.max(0, WebAudio._finite(offset, 0));
@@ -393,17 +396,22 @@ WebAudio.prototype.play = function (loop, offset) {
         this._endUnplayable();
     } else {
         this._autoPlay = true;
-        var self = this;
-        this.addLoadListener(function () {
-            if (self._autoPlay) {
-                self._autoPlay = false;
-                self._startPlaying(offset);
-                if (self._pendingFadeIn > 0) {
-                    self.fadeIn(self._pendingFadeIn);
+        this._autoPlayOffset = offset;
+        if (!this._waitingForData) {
+            this._waitingForData = true;
+            var self = this;
+            this.addLoadListener(function () {
+                self._waitingForData = false;
+                if (self._autoPlay) {
+                    self._autoPlay = false;
+                    self._startPlaying(self._autoPlayOffset);
+                    if (self._pendingFadeIn > 0) {
+                        self.fadeIn(self._pendingFadeIn);
+                    }
                 }
                 self._pendingFadeIn = 0;
-            }
-        });
+            });
+        }
     }
 };
 
