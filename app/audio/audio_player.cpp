@@ -164,8 +164,8 @@ void AudioPlayer::play(const QString &type, const QVariant &audio)
     json::Json object = audioObject(audio);
     const QString name = QString::fromStdString(object["name"].get<std::string>());
     if (!soundNameAllowed(folderPath_, *channel, name)) {
-        qWarning().noquote() << "Sound" << quoted(name) << "is outside the folder audio/" +
-                                                               *channel + "; it is not played";
+        qWarning().noquote() << "Sound" << quoted(name)
+                             << "is outside the folder audio/" + *channel + "; it is not played";
         object["name"] = "";
     }
     runScript(playCall(*channel, object));

@@ -102,10 +102,11 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, "Unknown audio channel \"bgm;alert(1)\"");
         player.fadeOut("bgm;alert(1)", 1);
         QCOMPARE(view.scripts,
-                 QStringList({R"(AudioManager.playBgm({"name":"Theme","volume":40,"pitch":100,"pan":0}))",
-                              R"(AudioManager.playSe({"name":"Bell","volume":100,"pitch":100,"pan":0}))",
-                              "AudioManager.stopMe()", "AudioManager.fadeOutBgs(1.5)",
-                              "AudioManager.fadeOutBgm(0)", "AudioManager.stopAll()"}));
+                 QStringList(
+                     {R"(AudioManager.playBgm({"name":"Theme","volume":40,"pitch":100,"pan":0}))",
+                      R"(AudioManager.playSe({"name":"Bell","volume":100,"pitch":100,"pan":0}))",
+                      "AudioManager.stopMe()", "AudioManager.fadeOutBgs(1.5)",
+                      "AudioManager.fadeOutBgm(0)", "AudioManager.stopAll()"}));
 
         // lastPlayed: kept by stopAll and fades, null after a stop, gone with the project.
         QCOMPARE(player.getLastPlayed("bgm").toMap()["volume"].toDouble(), 40.0);
@@ -160,8 +161,11 @@ private slots:
         QTest::addColumn<QVariant>("given");
         QTest::addColumn<QString>("sent");
         QTest::newRow("as the editors give it")
-            << QVariant(QVariantMap{{"name", "Théme 1"}, {"volume", 85}, {"pitch", 120},
-                                    {"pan", -40}, {"extra", true}})
+            << QVariant(QVariantMap{{"name", "Théme 1"},
+                                    {"volume", 85},
+                                    {"pitch", 120},
+                                    {"pan", -40},
+                                    {"extra", true}})
             << R"({"name":"Théme 1","volume":85,"pitch":120,"pan":-40})";
         QTest::newRow("beyond the ranges")
             << QVariant(QVariantMap{{"name", 7}, {"volume", 101}, {"pitch", 0}, {"pan", -1e9}})
