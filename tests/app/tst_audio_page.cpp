@@ -357,6 +357,14 @@ private slots:
         QVERIFY(!sound("bgm")["playing"].toBool());
         watch("AudioManager._bgmBuffer.isPlaying()");
         QVERIFY(seen(3000).toMap()["bgm"].toMap()["position"].toDouble() < 0.4);
+
+        // Interrupted while still loading, it has no position yet: it starts from the beginning.
+        eval("AudioManager.stopAll(); true");
+        player_.play("bgm", audio("Meadow_Theme"));
+        player_.play("me", audio("Short"));
+        QCOMPARE(state()["currentBgm"].toMap()["pos"].toDouble(), 0.0);
+        watch("AudioManager._meBuffer === null && AudioManager._bgmBuffer.isPlaying()");
+        QVERIFY(seen(3000).toMap()["bgm"].toMap()["position"].toDouble() < 0.4);
     }
 
     void sesOverlapAndStopTogether()
