@@ -3,6 +3,7 @@
 #include <QQmlEngine>
 #include <QtQml>
 
+#include "audio/audio_player.h"
 #include "bridge/block_list_model.h"
 #include "bridge/constants.h"
 #include "bridge/lane_list_model.h"
@@ -85,6 +86,11 @@ void registerQmlTypes()
     // CheckerBoardPainter: the checkerboard behind transparent images (CheckerBoard2.qml).
     qmlRegisterType<CheckerBoardItem>("Vignetta.Controls", 1, 0, "CheckerBoardPainter");
     // --- end of UI foundation and project data ------------------------------------------------
+
+    // --- Audio preview: "Vignetta.Audio" 1.0 ---------------------------------------------------
+    qmlRegisterSingletonType<audio::AudioPlayer>(
+        "Vignetta.Audio", 1, 0, "AudioPlayer",
+        [](QQmlEngine *, QJSEngine *) -> QObject * { return new audio::AudioPlayer; });
 }
 
 } // namespace vignetta

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 1.4
 import QtQuick.Window 2.15
+import QtWebEngine 1.10
 import Qt.labs.settings 1.0
 import Kivra.fab 1.0
 import Vignetta.Frame 1.0
@@ -9,6 +10,7 @@ import "../Controls" as Vig
 import "../Singletons" as Vig
 import "../Options"
 import Vignetta.Project 1.0
+import Vignetta.Audio 1.0
 import "../../components_fc/qml/BasicControls"
 import "../Scripts/CommonScripts.js" as CommonScripts
 
@@ -72,6 +74,7 @@ ApplicationWindow {
                                                  : 720
         CommonScripts.adjustWindow(window)
         geometryRestored = true
+        AudioPlayer.setWebEngine(audioEngine)
     }
     onXChanged: if (geometryRestored) geometry.windowX = x
     onYChanged: if (geometryRestored) geometry.windowY = y
@@ -131,6 +134,15 @@ ApplicationWindow {
     }
 
     HeavyProcessTimer { id: heavyProcessTimer }
+
+    // The page of the audio preview runs here; it takes no room and is never shown.
+    WebEngineView {
+        id: audioEngine
+        objectName: "audioEngine"
+        width: 0
+        height: 0
+        visible: false
+    }
 
     // --- Document ---------------------------------------------------------------------------
     onProjectOpenedChanged: if (projectOpened) resetDocument()

@@ -5,6 +5,7 @@ import Kivra.fab 1.0
 import Vignetta.Frame 1.0
 import Vignetta.Scene 1.0 as Vig
 import Vignetta.Project 1.0
+import Vignetta.Audio 1.0
 import "../../components_fc/qml/BasicControls"
 
 // Opens a Fablecraft project, imports and exports scene files, adds the scene to the user's
@@ -112,6 +113,8 @@ Item {
         DataManager.projectUrl = ""
         DataManager.gameTitle = ""
         DataManager.projectOpened = false
+        // No project, no sounds: the audio preview stops and its page goes blank.
+        AudioPlayer.setFolder("")
         KivraAPI.collectGarbage()
         KivraAPI.clearImageCache()
     }
@@ -150,6 +153,7 @@ Item {
         var folder = MainFrame.projectFolderUrl(url)
         DataManager.projectUrl = folder
         dialogFolder = folder
+        AudioPlayer.setFolder(folder)
 
         if (!DataManager.loadDatabase()) {
             error(qsTr("Unable to load file %1.").arg(DataManager.errorFileName))
