@@ -495,7 +495,7 @@ Item {
             menuStyle: root.menuStyle
         }
         Menu {
-            title: qsTr("File")
+            title: qsTr("&File")
             MenuItem { action: fileFCOpenAction }
             MenuSeparator {}
             MenuItem { action: fileNewAction }
@@ -507,7 +507,7 @@ Item {
             MenuItem { action: exitAction }
         }
         Menu {
-            title: qsTr("Edit")
+            title: qsTr("&Edit")
             MenuItem { action: editUndoAction }
             MenuItem { action: editRedoAction }
             MenuSeparator {}
@@ -519,7 +519,7 @@ Item {
             MenuItem { action: editCopyAsEventAction }
         }
         Menu {
-            title: qsTr("Insert")
+            title: qsTr("&Insert")
             MenuItem { action: laneNewAction }
             MenuSeparator {}
             MenuItem { action: createPictureEventAction }
@@ -534,7 +534,7 @@ Item {
             MenuItem { action: openPresetSelectorAction }
         }
         Menu {
-            title: qsTr("Scale")
+            title: qsTr("&Scale")
             MenuItem { action: scaleZoomInAction }
             MenuItem { action: scaleZoomOutAction }
             MenuItem { action: scaleActualSizeAction }
@@ -543,7 +543,7 @@ Item {
             MenuItem { action: expandAction }
         }
         Menu {
-            title: qsTr("Control")
+            title: qsTr("&Control")
             MenuItem { action: controlStartAction }
             MenuItem { action: controlEndAction }
             MenuItem { action: controlNextFrameAction }
@@ -555,19 +555,38 @@ Item {
             MenuItem { action: pauseAction }
         }
         Menu {
-            title: qsTr("Tools")
+            title: qsTr("&Tools")
             MenuItem { action: toolOptionsAction }
         }
         Menu {
-            title: qsTr("Game")
+            title: qsTr("&Game")
             MenuItem { action: gameOpenFolderAction }
         }
         Menu {
-            title: qsTr("Help")
+            title: qsTr("&Help")
             MenuItem { action: helpContentsAction }
             MenuSeparator { visible: !root.isMac }
             MenuItem { action: aboutAction }
         }
+    }
+
+    // Alt and a menu's underlined letter open that menu (each menu's title carries its letter
+    // after "&", translated with the title); F10 opens the first menu.
+    Shortcut {
+        sequence: "F10"
+        onActivated: root.openMenu(0)
+    }
+    // Triggering a menu bar menu's own action opens it under its title.
+    function openMenu(index) {
+        var menu = menuBar.menus[index]
+        if (menu && menu.enabled && menu.visible)
+            menu.__action.trigger()
+    }
+    // Zoom In answers the key that carries "+" too, without Shift.
+    Shortcut {
+        sequence: "Ctrl+="
+        enabled: scaleZoomInAction.enabled
+        onActivated: scaleZoomInAction.trigger()
     }
 
     // The timeline's context menu: the Edit menu's block commands.
