@@ -128,7 +128,7 @@ ApplicationWindow {
         onToolOptions: heavyProcessTimer.run(function() { optionsDialog.open() })
         onGameOpenFolder: window.openUrlLater(DataManager.projectUrl)
         onHelpContents: window.openUrlLater(
-                            KivraAPI.pathToUrl(KivraAPI.applicationDirPath() + "/Help/index.html"))
+                            KivraAPI.pathToUrl(MainFrame.applicationDataFolder("Help") + "/index.html"))
         onAbout: aboutBox.open()
     }
 
@@ -209,7 +209,10 @@ ApplicationWindow {
         iconType: "warning"
     }
 
-    AboutBox { id: aboutBox }
+    AboutBox {
+        id: aboutBox
+        objectName: "aboutBox"
+    }
 
     // The window frame follows a dark or light theme where the platform draws it.
     WindowThemeObserver { window: window }
@@ -222,11 +225,16 @@ ApplicationWindow {
     signal themeCommitted()
 
     // Help and the project folder open in other programs, never from inside a menu handler.
+    // When no program takes the URL, the user learns which file or folder it was.
     property string urlToOpen: ""
     Timer {
         id: openUrlTimer
         interval: 1
-        onTriggered: Qt.openUrlExternally(window.urlToOpen)
+        onTriggered: {
+            if (!Qt.openUrlExternally(window.urlToOpen))
+                window.showError(qsTr("No program could be started to open %1.")
+                                 .arg(MainFrame.displayPath(window.urlToOpen)))
+        }
     }
     function openUrlLater(url) {
         urlToOpen = url.toString()
