@@ -5,19 +5,19 @@
 set -uo pipefail
 build="$1"
 id="example.vignettaworks.Vignetta"
-prefix="$(mktemp -d)"
-trap 'rm -rf "$prefix"' EXIT
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+prefix="$work/prefix"
 
 failures=0
 passes=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok: $*"; passes=$((passes + 1)); }
 
-if ! cmake --install "$build" --prefix "$prefix" >"$prefix.log" 2>&1; then
-    cat "$prefix.log"; rm -f "$prefix.log"
+if ! cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
+    cat "$work/install.log"
     echo "FAIL: cmake --install"; exit 1
 fi
-rm -f "$prefix.log"
 
 for file in bin/vignetta bin/vignetta-cli; do
     [[ -x "$prefix/$file" ]] && pass "$file" || fail "$file is not installed or not executable"
