@@ -495,6 +495,7 @@ Item {
             menuStyle: root.menuStyle
         }
         Menu {
+            //: Menu title; its letter after "&" opens it with Alt: no two menus may share one.
             title: qsTr("&File")
             MenuItem { action: fileFCOpenAction }
             MenuSeparator {}
@@ -507,6 +508,7 @@ Item {
             MenuItem { action: exitAction }
         }
         Menu {
+            //: Menu title; its letter after "&" opens it with Alt: no two menus may share one.
             title: qsTr("&Edit")
             MenuItem { action: editUndoAction }
             MenuItem { action: editRedoAction }
@@ -519,6 +521,7 @@ Item {
             MenuItem { action: editCopyAsEventAction }
         }
         Menu {
+            //: Menu title; its letter after "&" opens it with Alt: no two menus may share one.
             title: qsTr("&Insert")
             MenuItem { action: laneNewAction }
             MenuSeparator {}
@@ -534,6 +537,7 @@ Item {
             MenuItem { action: openPresetSelectorAction }
         }
         Menu {
+            //: Menu title; its letter after "&" opens it with Alt: no two menus may share one.
             title: qsTr("&Scale")
             MenuItem { action: scaleZoomInAction }
             MenuItem { action: scaleZoomOutAction }
@@ -543,6 +547,7 @@ Item {
             MenuItem { action: expandAction }
         }
         Menu {
+            //: Menu title; its letter after "&" opens it with Alt: no two menus may share one.
             title: qsTr("&Control")
             MenuItem { action: controlStartAction }
             MenuItem { action: controlEndAction }
@@ -555,14 +560,17 @@ Item {
             MenuItem { action: pauseAction }
         }
         Menu {
+            //: Menu title; its letter after "&" opens it with Alt: no two menus may share one.
             title: qsTr("&Tools")
             MenuItem { action: toolOptionsAction }
         }
         Menu {
+            //: Menu title; its letter after "&" opens it with Alt: no two menus may share one.
             title: qsTr("&Game")
             MenuItem { action: gameOpenFolderAction }
         }
         Menu {
+            //: Menu title; its letter after "&" opens it with Alt: no two menus may share one.
             title: qsTr("&Help")
             MenuItem { action: helpContentsAction }
             MenuSeparator { visible: !root.isMac }
