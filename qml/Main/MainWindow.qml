@@ -77,8 +77,10 @@ ApplicationWindow {
         Vig.SettingsManager.storage
 
         // First start: centred on the available desktop.
-        x = storedNumber("windowX", KivraAPI.desktopX() + Math.max(0, (KivraAPI.desktopWidth() - 1200) / 2))
-        y = storedNumber("windowY", KivraAPI.desktopY() + Math.max(0, (KivraAPI.desktopHeight() - 720) / 2))
+        x = storedNumber("windowX",
+                         KivraAPI.desktopX() + Math.max(0, (KivraAPI.desktopWidth() - 1200) / 2))
+        y = storedNumber("windowY",
+                         KivraAPI.desktopY() + Math.max(0, (KivraAPI.desktopHeight() - 720) / 2))
         width = Math.max(minimumWidth, storedNumber("windowWidth", 1200))
         height = Math.max(minimumHeight, storedNumber("windowHeight", 720))
         CommonScripts.adjustWindow(window)
@@ -127,8 +129,8 @@ ApplicationWindow {
         onCopyAsEvent: window.copyAsEvent()
         onToolOptions: heavyProcessTimer.run(function() { optionsDialog.open() })
         onGameOpenFolder: window.openUrlLater(DataManager.projectUrl)
-        onHelpContents: window.openUrlLater(
-                            KivraAPI.pathToUrl(MainFrame.applicationDataFolder("Help") + "/index.html"))
+        onHelpContents: window.openUrlLater(KivraAPI.pathToUrl(
+                                                MainFrame.applicationDataFolder("Help") + "/index.html"))
         onAbout: aboutBox.open()
     }
 

@@ -38,7 +38,8 @@ Item {
     Settings { id: settings }
     property bool projectFileUrlRestored: false
     onProjectFileUrlChanged: {
-        if (projectFileUrlRestored && String(settings.value("projectFileUrl", "")) !== projectFileUrl)
+        if (projectFileUrlRestored
+                && String(settings.value("projectFileUrl", "")) !== projectFileUrl)
             settings.setValue("projectFileUrl", projectFileUrl)
     }
 
