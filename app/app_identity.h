@@ -1,8 +1,7 @@
 #pragma once
 
+#include <QIcon>
 #include <QString>
-
-class QCoreApplication;
 
 namespace vignetta {
 
@@ -14,7 +13,14 @@ inline const QString applicationVersion = QStringLiteral("1.0.0");
 inline const QString organizationName = QStringLiteral("VignettaWorks");
 inline const QString organizationDomain = QStringLiteral("vignettaworks.example");
 
+// The id of the desktop entry, the application icon and the metadata installed for desktops
+// (the maker's domain reversed, then the application name).
+inline const QString desktopId = QStringLiteral("example.vignettaworks.Vignetta");
+
 // Gives the running application the identity above.
 void applyApplicationIdentity();
+
+// The application icon at each size it is drawn in (16 to 256 pixels), from the resources.
+QIcon applicationIcon();
 
 } // namespace vignetta

@@ -62,6 +62,8 @@ int runApplication(int argc, char **argv)
 
     qInstallMessageHandler(bareTextMessageHandler);
     applyApplicationIdentity();
+    // Every window of the program, dialogs included, shows this icon.
+    QGuiApplication::setWindowIcon(applicationIcon());
     registerQmlTypes();
 
     QDir::setCurrent(QCoreApplication::applicationDirPath());

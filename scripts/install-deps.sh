@@ -17,8 +17,10 @@ packages=(
     nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
     # Fonts
     fonts-mplus
-    # Running the editor headless and driving it in tests
-    xvfb xauth xdotool xclip
+    # Running the editor headless and driving it in tests (xprop reads window properties)
+    xvfb xauth xdotool xclip x11-utils
+    # Checking the desktop entry, AppStream metadata, MIME type and icon files
+    desktop-file-utils appstream shared-mime-info libxml2-utils
     # Making and checking pictures and sounds
     imagemagick sox libsox-fmt-all vorbis-tools ffmpeg python3-pil
     # Subsetting the interface fonts (pyftsubset, tools/make_fonts.sh)

@@ -3,7 +3,8 @@
 
 Each icon is drawn on a 128-pixel canvas and scaled down, which smooths its edges.
   components_fc/qml/Images  arrows (dark and "-white"), message box icons, toolbar database
-  qml/Images                logos, tool and event icons; dark-theme variants carry "_bk"
+  qml/Images                logos (with "@2x" copies), tool and event icons; dark-theme
+                            variants carry "_bk"
 Needs: imagemagick, fonts-mplus.
 """
 import os
@@ -102,13 +103,19 @@ def render(path, name, size, fg):
     subprocess.run(cmd, check=True)
 
 
-def logo(path, fg, japanese):
-    """The word mark shown at the bottom-left of the main window's top band."""
-    cmd = ["convert", "-size", "220x40", "xc:none", "-font", FONT, "-pointsize", "28", "-fill", fg,
-           "-annotate", "+34+30", "Vignetta", "-fill", "#e0a020", "-stroke", "none",
-           "-draw", "polygon 4,8 26,8 15,32", "-fill", "#3a78c2", "-draw", "polygon 10,8 20,8 15,20"]
+def logo(path, fg, japanese, scale=1):
+    """The word mark shown at the bottom-left of the main window's top band; `scale` 2 draws
+    the "@2x" copy for high-density screens."""
+    def pts(*values):
+        return ",".join(str(v * scale) for v in values)
+    cmd = ["convert", "-size", f"{220 * scale}x{40 * scale}", "xc:none", "-font", FONT,
+           "-pointsize", str(28 * scale), "-fill", fg,
+           "-annotate", f"+{34 * scale}+{30 * scale}", "Vignetta", "-fill", "#e0a020", "-stroke", "none",
+           "-draw", f"polygon {pts(4, 8)} {pts(26, 8)} {pts(15, 32)}", "-fill", "#3a78c2",
+           "-draw", f"polygon {pts(10, 8)} {pts(20, 8)} {pts(15, 20)}"]
     if japanese:
-        cmd += ["-font", FONT_JA, "-pointsize", "12", "-fill", fg, "-annotate", "+160+30", "ヴィネッタ"]
+        cmd += ["-font", FONT_JA, "-pointsize", str(12 * scale), "-fill", fg,
+                "-annotate", f"+{160 * scale}+{30 * scale}", "ヴィネッタ"]
     cmd += ["-define", "png:color-type=6", path]
     subprocess.run(cmd, check=True)
 
@@ -124,10 +131,11 @@ def main():
     render(os.path.join(LIB, "tools-database.png"), "database", 32, LIGHT["fg"])
     render(os.path.join(LIB, "tools-database_bk.png"), "database", 32, DARK["fg"])
 
-    logo(os.path.join(APP, "logo_black.png"), "#1f2d3a", False)
-    logo(os.path.join(APP, "logo_black_ja.png"), "#1f2d3a", True)
-    logo(os.path.join(APP, "logo.png"), "#f0f4f8", False)
-    logo(os.path.join(APP, "logo_ja.png"), "#f0f4f8", True)
+    for scale, suffix in ((1, ""), (2, "@2x")):
+        logo(os.path.join(APP, f"logo_black{suffix}.png"), "#1f2d3a", False, scale)
+        logo(os.path.join(APP, f"logo_black_ja{suffix}.png"), "#1f2d3a", True, scale)
+        logo(os.path.join(APP, f"logo{suffix}.png"), "#f0f4f8", False, scale)
+        logo(os.path.join(APP, f"logo_ja{suffix}.png"), "#f0f4f8", True, scale)
     # Undo and redo use their accent only, readable on either theme.
     render(os.path.join(APP, "edit-undo.png"), "undo", 32, LIGHT["fg"])
     render(os.path.join(APP, "edit-redo.png"), "redo", 32, LIGHT["fg"])

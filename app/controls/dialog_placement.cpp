@@ -70,4 +70,14 @@ QRect usableAreaFor(QWindow *window, QQuickItem *item)
     return primary ? primary->availableGeometry() : QRect();
 }
 
+void DialogPlacement::forgetPointer(QWindow *window) const
+{
+    // A Qt Quick window keeps the last pointer position it saw and hovers whatever lies under
+    // it, even after being hidden and shown again; a leave event clears it.
+    if (window) {
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(window, &leave);
+    }
+}
+
 } // namespace vignetta

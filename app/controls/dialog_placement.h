@@ -40,6 +40,10 @@ public:
     {
         return placeModalWindow(owner, point, window, QPoint(offsetX, offsetY), usable);
     }
+
+    // Makes a window that is shown again forget where the pointer was during its last showing,
+    // so that items appearing under that spot are not hovered until the pointer moves.
+    Q_INVOKABLE void forgetPointer(QWindow *window) const;
 };
 
 } // namespace vignetta

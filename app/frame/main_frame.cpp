@@ -1,11 +1,14 @@
 #include "frame/main_frame.h"
 
+#include "data_folders.h"
+
 #include "frame/screen_scale.h"
 #include "frame/splitter.h"
 #include "frame/window_placement.h"
 #include "project/event_file_check.h"
 #include "project/project_url.h"
 
+#include <QUrl>
 #include <QtDebug>
 
 namespace vignetta::app {
@@ -94,6 +97,28 @@ int MainFrame::checkEventText(const QString &text) const
         return NotBlockList;
     }
     return NotBlockList;
+}
+
+QString MainFrame::applicationDataFolder(const QString &name) const
+{
+    return vignetta::applicationDataFolder(name);
+}
+
+QString MainFrame::displayPath(const QString &url) const
+{
+    const QUrl parsed(url);
+    const QString text = parsed.isLocalFile() ? parsed.toLocalFile() : url;
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        const bool bidiControl = (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+        if (c.category() == QChar::Other_Control || bidiControl)
+            shown += QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
 }
 
 } // namespace vignetta::app

@@ -48,6 +48,14 @@ public:
 
     // Whether the text of an event file can be imported; a parse error is also logged.
     Q_INVOKABLE int checkEventText(const QString &text) const;
+
+    // The folder of the shipped data `name` ("Help", "Presets"): beside the executable in a
+    // build tree, under <prefix>/share/vignetta in an installation (see data_folders.h).
+    Q_INVOKABLE QString applicationDataFolder(const QString &name) const;
+
+    // A URL as a message shows it: a local file's path, any other URL as it is, with control
+    // and bidirectional-override characters written as \uXXXX so they cannot garble the text.
+    Q_INVOKABLE QString displayPath(const QString &url) const;
 };
 
 } // namespace vignetta::app

@@ -9,6 +9,7 @@ ModalWindow {
     title: qsTr("About %1").arg(Vig.Constants.applicationTitle)
 
     DialogBox {
+        id: box
         okVisible: false
         cancelVisible: false
         applyVisible: false
@@ -28,16 +29,22 @@ ModalWindow {
                           verticalCenter: parent.verticalCenter }
                 spacing: 12
                 Text {
+                    objectName: "versionText"
                     text: qsTr("Version ") + Qt.application.version
+                    font.family: box.pal.mediumFont
                     font.pixelSize: 16
-                    color: ThemeManager.currentTheme.normalText
+                    color: box.pal.normalText
+                    renderType: box.pal.renderType
                 }
                 Text {
+                    objectName: "copyrightText"
                     width: parent.width
                     wrapMode: Text.WordWrap
                     text: KivraAPI.copyright()
+                    font.family: box.pal.normalFont
                     font.pixelSize: 10
-                    color: ThemeManager.currentTheme.normalText
+                    color: box.pal.normalText
+                    renderType: box.pal.renderType
                 }
             }
         }

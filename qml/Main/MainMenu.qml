@@ -495,7 +495,8 @@ Item {
             menuStyle: root.menuStyle
         }
         Menu {
-            title: qsTr("File")
+            //: Menu title; its letter after "&" opens it with Alt: no two menus may share one.
+            title: qsTr("&File")
             MenuItem { action: fileFCOpenAction }
             MenuSeparator {}
             MenuItem { action: fileNewAction }
@@ -507,7 +508,8 @@ Item {
             MenuItem { action: exitAction }
         }
         Menu {
-            title: qsTr("Edit")
+            //: Menu title; its letter after "&" opens it with Alt: no two menus may share one.
+            title: qsTr("&Edit")
             MenuItem { action: editUndoAction }
             MenuItem { action: editRedoAction }
             MenuSeparator {}
@@ -519,7 +521,8 @@ Item {
             MenuItem { action: editCopyAsEventAction }
         }
         Menu {
-            title: qsTr("Insert")
+            //: Menu title; its letter after "&" opens it with Alt: no two menus may share one.
+            title: qsTr("&Insert")
             MenuItem { action: laneNewAction }
             MenuSeparator {}
             MenuItem { action: createPictureEventAction }
@@ -534,7 +537,8 @@ Item {
             MenuItem { action: openPresetSelectorAction }
         }
         Menu {
-            title: qsTr("Scale")
+            //: Menu title; its letter after "&" opens it with Alt: no two menus may share one.
+            title: qsTr("&Scale")
             MenuItem { action: scaleZoomInAction }
             MenuItem { action: scaleZoomOutAction }
             MenuItem { action: scaleActualSizeAction }
@@ -543,7 +547,8 @@ Item {
             MenuItem { action: expandAction }
         }
         Menu {
-            title: qsTr("Control")
+            //: Menu title; its letter after "&" opens it with Alt: no two menus may share one.
+            title: qsTr("&Control")
             MenuItem { action: controlStartAction }
             MenuItem { action: controlEndAction }
             MenuItem { action: controlNextFrameAction }
@@ -555,19 +560,41 @@ Item {
             MenuItem { action: pauseAction }
         }
         Menu {
-            title: qsTr("Tools")
+            //: Menu title; its letter after "&" opens it with Alt: no two menus may share one.
+            title: qsTr("&Tools")
             MenuItem { action: toolOptionsAction }
         }
         Menu {
-            title: qsTr("Game")
+            //: Menu title; its letter after "&" opens it with Alt: no two menus may share one.
+            title: qsTr("&Game")
             MenuItem { action: gameOpenFolderAction }
         }
         Menu {
-            title: qsTr("Help")
+            //: Menu title; its letter after "&" opens it with Alt: no two menus may share one.
+            title: qsTr("&Help")
             MenuItem { action: helpContentsAction }
             MenuSeparator { visible: !root.isMac }
             MenuItem { action: aboutAction }
         }
+    }
+
+    // Alt and a menu's underlined letter open that menu (each menu's title carries its letter
+    // after "&", translated with the title); F10 opens the first menu.
+    Shortcut {
+        sequence: "F10"
+        onActivated: root.openMenu(0)
+    }
+    // Triggering a menu bar menu's own action opens it under its title.
+    function openMenu(index) {
+        var menu = menuBar.menus[index]
+        if (menu && menu.enabled && menu.visible)
+            menu.__action.trigger()
+    }
+    // Zoom In answers the key that carries "+" too, without Shift.
+    Shortcut {
+        sequence: "Ctrl+="
+        enabled: scaleZoomInAction.enabled
+        onActivated: scaleZoomInAction.trigger()
     }
 
     // The timeline's context menu: the Edit menu's block commands.

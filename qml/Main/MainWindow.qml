@@ -52,13 +52,25 @@ ApplicationWindow {
 
     menuBar: mainMenu.menuBar
 
-    Settings {
-        id: geometry
-        // First start: centred on the available desktop.
-        property real windowX: KivraAPI.desktopX() + Math.max(0, (KivraAPI.desktopWidth() - 1200) / 2)
-        property real windowY: KivraAPI.desktopY() + Math.max(0, (KivraAPI.desktopHeight() - 720) / 2)
-        property real windowWidth: 1200
-        property real windowHeight: 720
+    // The geometry of the last run ("windowX", "windowY", "windowWidth", "windowHeight"), read
+    // and written through value() and setValue(): a Settings object with declared properties
+    // would write every missing key at once, and a first start must leave the store empty.
+    Settings { id: geometry }
+
+    // A stored number, or `fallback` when the key is missing or holds no number (a hand-edited
+    // store).
+    function storedNumber(key, fallback) {
+        var value = geometry.value(key, fallback)
+        if (typeof value === "string" && value.trim() === "")
+            return fallback
+        value = Number(value)
+        return isFinite(value) ? value : fallback
+    }
+    // Writes a geometry value that differs from the stored one.
+    function storeNumber(key, value) {
+        var stored = geometry.value(key)
+        if (stored === undefined || Number(stored) !== value)
+            geometry.setValue(key, value)
     }
 
     property bool geometryRestored: false
@@ -66,20 +78,28 @@ ApplicationWindow {
         // The stored settings apply the stored theme when they are first read.
         Vig.SettingsManager.storage
 
-        // Stored values that are not numbers (a hand-edited store) fall back to the defaults.
-        x = isFinite(geometry.windowX) ? geometry.windowX : 0
-        y = isFinite(geometry.windowY) ? geometry.windowY : 0
-        width = isFinite(geometry.windowWidth) ? Math.max(minimumWidth, geometry.windowWidth) : 1200
-        height = isFinite(geometry.windowHeight) ? Math.max(minimumHeight, geometry.windowHeight)
-                                                 : 720
+        // First start: centred on the available desktop.
+        x = storedNumber("windowX",
+                         KivraAPI.desktopX() + Math.max(0, (KivraAPI.desktopWidth() - 1200) / 2))
+        y = storedNumber("windowY",
+                         KivraAPI.desktopY() + Math.max(0, (KivraAPI.desktopHeight() - 720) / 2))
+        width = Math.max(minimumWidth, storedNumber("windowWidth", 1200))
+        height = Math.max(minimumHeight, storedNumber("windowHeight", 720))
         CommonScripts.adjustWindow(window)
-        geometryRestored = true
+        geometrySettleTimer.start()
         AudioPlayer.setWebEngine(audioEngine)
     }
-    onXChanged: if (geometryRestored) geometry.windowX = x
-    onYChanged: if (geometryRestored) geometry.windowY = y
-    onWidthChanged: if (geometryRestored) geometry.windowWidth = width
-    onHeightChanged: if (geometryRestored) geometry.windowHeight = height
+    // A window manager may still place or size the window as it first appears; that is not
+    // the user's doing, so the geometry is recorded from a moment later on.
+    Timer {
+        id: geometrySettleTimer
+        interval: 1000
+        onTriggered: window.geometryRestored = true
+    }
+    onXChanged: if (geometryRestored) storeNumber("windowX", x)
+    onYChanged: if (geometryRestored) storeNumber("windowY", y)
+    onWidthChanged: if (geometryRestored) storeNumber("windowWidth", width)
+    onHeightChanged: if (geometryRestored) storeNumber("windowHeight", height)
 
     onClosing: {
         if (!terminating) {
@@ -112,8 +132,8 @@ ApplicationWindow {
         onCopyAsEvent: window.copyAsEvent()
         onToolOptions: heavyProcessTimer.run(function() { optionsDialog.open() })
         onGameOpenFolder: window.openUrlLater(DataManager.projectUrl)
-        onHelpContents: window.openUrlLater(
-                            KivraAPI.pathToUrl(KivraAPI.applicationDirPath() + "/Help/index.html"))
+        onHelpContents: window.openUrlLater(KivraAPI.pathToUrl(
+                                                MainFrame.applicationDataFolder("Help") + "/index.html"))
         onAbout: aboutBox.open()
     }
 
@@ -203,7 +223,10 @@ ApplicationWindow {
         iconType: "warning"
     }
 
-    AboutBox { id: aboutBox }
+    AboutBox {
+        id: aboutBox
+        objectName: "aboutBox"
+    }
 
     // The window frame follows a dark or light theme where the platform draws it.
     WindowThemeObserver { window: window }
@@ -216,11 +239,16 @@ ApplicationWindow {
     signal themeCommitted()
 
     // Help and the project folder open in other programs, never from inside a menu handler.
+    // When no program takes the URL, the user learns which file or folder it was.
     property string urlToOpen: ""
     Timer {
         id: openUrlTimer
         interval: 1
-        onTriggered: Qt.openUrlExternally(window.urlToOpen)
+        onTriggered: {
+            if (!Qt.openUrlExternally(window.urlToOpen))
+                window.showError(qsTr("No program could be started to open %1.")
+                                 .arg(MainFrame.displayPath(window.urlToOpen)))
+        }
     }
     function openUrlLater(url) {
         urlToOpen = url.toString()

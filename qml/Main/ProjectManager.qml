@@ -34,14 +34,22 @@ Item {
 
     readonly property bool isWindows: Qt.platform.os === "windows"
 
-    Settings {
-        id: settings
-        property alias projectFileUrl: root.projectFileUrl
+    // The project to open at start, under "projectFileUrl". Written only when it changes: a
+    // Settings object with declared properties would write the empty key at a first start.
+    Settings { id: settings }
+    property bool projectFileUrlRestored: false
+    onProjectFileUrlChanged: {
+        if (projectFileUrlRestored
+                && String(settings.value("projectFileUrl", "")) !== projectFileUrl)
+            settings.setValue("projectFileUrl", projectFileUrl)
     }
 
     HeavyProcessTimer { id: heavyProcessTimer }
 
     Component.onCompleted: {
+        var stored = settings.value("projectFileUrl", "")
+        projectFileUrl = typeof stored === "string" ? stored : ""
+        projectFileUrlRestored = true
         heavyProcessTimer.run(function() {
             if (root.projectFileUrl !== "")
                 root.openProject(root.projectFileUrl, true)
@@ -57,48 +65,80 @@ Item {
         function onFileExportPreset() { root.fileExportPreset() }
     }
 
-    // --- File dialog shared by open, import and export ----------------------------------
-    property var dialogAction: null
+    // --- File dialogs of open, import and export -----------------------------------------
+    // Each command keeps its own last folder, and every opening gets a new dialog, so the name
+    // field starts empty rather than offering a file another command chose.
     // The user's documents until a project is opened, then the project folder.
     property string dialogFolder: KivraAPI.pathToUrl(KivraAPI.standardDocumentsLocation())
+    // The folder each command last chose a file in ("open", "import", "export"); a project
+    // that opens sends them all back to its own folder.
+    property var lastFolders: ({})
+    // The dialog while it is open, else null.
+    property var fileDialog: null
 
-    FileDialog {
-        id: fileDialog
-        selectMultiple: false
-        selectFolder: false
-        onAccepted: {
-            var action = root.dialogAction
-            root.dialogAction = null
-            if (action)
-                action(fileDialog.fileUrl.toString())
-        }
-        onRejected: root.dialogAction = null
+    function folderFor(kind) {
+        return lastFolders[kind] || dialogFolder
     }
 
-    function openDialog(title, filter, existing, action) {
+    // A file chosen for `kind`: its folder is where that command starts next time.
+    function rememberFolder(kind, url) {
+        var folders = lastFolders
+        folders[kind] = MainFrame.projectFolderUrl(url)
+        lastFolders = folders
+    }
+
+    Component {
+        id: fileDialogComponent
+        FileDialog {
+            selectMultiple: false
+            selectFolder: false
+        }
+    }
+
+    function openDialog(kind, title, filter, existing, action) {
         heavyProcessTimer.run(function() {
-            fileDialog.title = title
-            fileDialog.nameFilters = [filter]
-            fileDialog.selectExisting = existing
-            root.dialogAction = action
-            fileDialog.open()
+            if (root.fileDialog)
+                root.fileDialog.destroy()
+            var dialog = fileDialogComponent.createObject(root, {
+                title: title, nameFilters: [filter], selectExisting: existing })
+            dialog.accepted.connect(function() {
+                var url = dialog.fileUrl.toString()
+                root.closeDialog(dialog)
+                root.fileChosen(kind, url, action)
+            })
+            dialog.rejected.connect(function() { root.closeDialog(dialog) })
+            root.fileDialog = dialog
+            dialog.open()
             // The toolkit's dialog takes a start folder only once it is showing.
-            fileDialog.folder = root.dialogFolder
+            dialog.folder = root.folderFor(kind)
         })
     }
 
-    onFileFCOpen: openDialog(qsTr("Open FC Project"), Vig.Constants.projectFilter, true, doOpen)
-    onFileImport: openDialog(qsTr("Choose Event JSON File"), Vig.Constants.eventFilter, true,
-                             doImport)
+    // A file chosen in the dialog of `kind`: remembered, then handed to the command.
+    function fileChosen(kind, url, action) {
+        rememberFolder(kind, url)
+        action(url)
+    }
+
+    function closeDialog(dialog) {
+        if (fileDialog === dialog)
+            fileDialog = null
+        dialog.destroy()
+    }
+
+    onFileFCOpen: openDialog("open", qsTr("Open FC Project"), Vig.Constants.projectFilter, true,
+                             doOpen)
+    onFileImport: openDialog("import", qsTr("Choose Event JSON File"), Vig.Constants.eventFilter,
+                             true, doImport)
     onFileExport: {
         if (isWindows) {
-            var url = KivraAPI.getSaveFileUrl(qsTr("Export Event"), dialogFolder,
+            var url = KivraAPI.getSaveFileUrl(qsTr("Export Event"), folderFor("export"),
                                               Vig.Constants.eventFilter).toString()
             if (url !== "")
-                doExport(url)
+                fileChosen("export", url, doExport)
             return
         }
-        openDialog(qsTr("Export Event"), Vig.Constants.eventFilter, false, doExport)
+        openDialog("export", qsTr("Export Event"), Vig.Constants.eventFilter, false, doExport)
     }
     onFileExportPreset: {
         if (presetDialog) {
@@ -154,6 +194,7 @@ Item {
         DataManager.projectUrl = folder
         dialogFolder = folder
         AudioPlayer.setFolder(folder)
+        lastFolders = {}
 
         if (!DataManager.loadDatabase()) {
             error(qsTr("Unable to load file %1.").arg(DataManager.errorFileName))

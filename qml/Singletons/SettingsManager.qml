@@ -12,39 +12,65 @@ QtObject {
 
     readonly property int defaultChannel: 255
     readonly property string defaultThemeName: "default"
+    readonly property var colorKeys: ["checkerboardRed", "checkerboardGreen", "checkerboardBlue"]
 
-    // Each key starts from its stored value rather than its default. When the store lacks a
-    // key, Settings caches every property for writing back while it is still loading them, and
-    // a property not yet loaded would then be written with its default over the stored value
-    // (a stored theme turning into "default" because a colour key was missing).
-    readonly property Settings storage: Settings {
-        id: store
+    // Each key starts from its stored value (its default when the store lacks it) and is
+    // written back only when it is assigned a different value, so a first start leaves an
+    // empty store empty.
+    readonly property QtObject storage: QtObject {
+        id: values
         property var checkerboardRed: store.value("checkerboardRed", root.defaultChannel)
         property var checkerboardGreen: store.value("checkerboardGreen", root.defaultChannel)
         property var checkerboardBlue: store.value("checkerboardBlue", root.defaultChannel)
         property var themeName: store.value("themeName", root.defaultThemeName)
 
-        onThemeNameChanged: root.applyTheme()
-        Component.onCompleted: root.sanitize()
+        onCheckerboardRedChanged: root.write("checkerboardRed")
+        onCheckerboardGreenChanged: root.write("checkerboardGreen")
+        onCheckerboardBlueChanged: root.write("checkerboardBlue")
+        onThemeNameChanged: {
+            root.write("themeName")
+            root.applyTheme()
+        }
+        Component.onCompleted: {
+            root.loaded = true
+            root.sanitize()
+        }
+    }
+    // Set once the stored values have been read; the first evaluation of each key is no change.
+    property bool loaded: false
+
+    // Reads and writes go through value() and setValue() only: a Settings object with
+    // declared properties writes every key the store lacks as soon as it loads.
+    readonly property Settings store: Settings { id: store }
+
+    // Writes a key whose value differs from what the store holds, or from its default when the
+    // store lacks it. The store gives numbers back as text: equal text is the same value.
+    function write(key) {
+        if (!loaded)
+            return
+        var fallback = key === "themeName" ? defaultThemeName : defaultChannel
+        if (String(store.value(key, fallback)) !== String(values[key]))
+            store.setValue(key, values[key])
     }
 
     function applyTheme() {
-        var name = Rules.themeName(store.themeName, defaultThemeName)
+        var name = Rules.themeName(values.themeName, defaultThemeName)
         FC.ThemeManager.setTheme(name)
         Vig.ThemeManager.setTheme(name)
     }
 
-    // Replaces stored values that the program cannot use by their defaults.
+    // Replaces stored values that the program cannot use: colours outside 0-255 are clamped,
+    // other unusable values take their defaults. Only a stored bad value is written back.
     function sanitize() {
-        var keys = ["checkerboardRed", "checkerboardGreen", "checkerboardBlue"]
-        for (var i = 0; i < keys.length; ++i) {
-            var clean = Rules.colorChannel(store[keys[i]], defaultChannel)
-            if (clean !== store[keys[i]])
-                store[keys[i]] = clean
+        for (var i = 0; i < colorKeys.length; ++i) {
+            var key = colorKeys[i]
+            var clean = Rules.colorChannel(values[key], defaultChannel)
+            if (clean !== values[key])
+                values[key] = clean
         }
-        var theme = Rules.themeName(store.themeName, defaultThemeName)
-        if (theme !== store.themeName)
-            store.themeName = theme
+        var theme = Rules.themeName(values.themeName, defaultThemeName)
+        if (theme !== values.themeName)
+            values.themeName = theme
         applyTheme()
     }
 }

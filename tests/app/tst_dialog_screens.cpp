@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QHash>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -10,6 +11,9 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <algorithm>
+#include <cmath>
 
 // Renders the options dialog and a message box in every theme, checks that they are drawn
 // with the theme's colours and at the expected sizes, and keeps the pictures in
@@ -26,6 +30,9 @@ private slots:
 private:
     QImage grab(QQuickItem *item);
     QObject *open(const char *name);
+    static QQuickItem *itemWithText(QQuickItem *root, const QString &text);
+    static QRgb commonest(const QImage &image);
+    static double contrast(const QImage &image, QRgb *background = nullptr);
 
     QTemporaryDir m_settings;
     QQmlEngine *m_engine = nullptr;
@@ -83,6 +90,61 @@ QImage TestDialogScreens::grab(QQuickItem *item)
     return result->image().convertToFormat(QImage::Format_RGB32);
 }
 
+QQuickItem *TestDialogScreens::itemWithText(QQuickItem *root, const QString &text)
+{
+    if (root->property("text").toString() == text)
+        return root;
+    for (QQuickItem *child : root->childItems()) {
+        if (QQuickItem *found = itemWithText(child, text))
+            return found;
+    }
+    return nullptr;
+}
+
+// The colour most pixels of the picture have: the background of a control.
+QRgb TestDialogScreens::commonest(const QImage &image)
+{
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y) & 0xffffff];
+    }
+    QRgb best = 0;
+    int most = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > most) {
+            most = it.value();
+            best = it.key();
+        }
+    }
+    return best;
+}
+
+// The contrast ratio (1 to 21, by relative luminance) between a picture's background and the
+// pixel that stands out most from it, which is where the text is drawn.
+double TestDialogScreens::contrast(const QImage &image, QRgb *background)
+{
+    auto luminance = [](QRgb c) {
+        auto channel = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+    };
+    const QRgb back = commonest(image);
+    if (background)
+        *background = back;
+    const double lb = luminance(back);
+    double best = 1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const double l = luminance(image.pixel(x, y));
+            best = std::max(best, (std::max(l, lb) + 0.05) / (std::min(l, lb) + 0.05));
+        }
+    }
+    return best;
+}
+
 QObject *TestDialogScreens::open(const char *name)
 {
     QObject *dialog = m_root->property(name).value<QObject *>();
@@ -137,6 +199,34 @@ void TestDialogScreens::themedDialogs()
     QCOMPARE(QColor(boardImage.pixel(16, 16)).name(), QString("#dcdcdc"));
     // Both groups fit side by side with the 440-pixel theme list: the dialog is wide enough.
     QVERIFY(box->width() >= 440 + 70);
+
+    // The disabled Apply button stays readable: its text stands out from what is behind it.
+    QQuickItem *apply = itemWithText(box, "Apply");
+    QVERIFY(apply && !apply->isEnabled());
+    const QRectF applyRect =
+        apply->mapRectToItem(box, QRectF(3, 3, apply->width() - 6, apply->height() - 6));
+    const double applyContrast = contrast(dialogImage.copy(applyRect.toRect()));
+    QVERIFY2(applyContrast >= 2.5, qPrintable(QString::number(applyContrast)));
+
+    // The theme list drops down in the theme's colours, its names readable.
+    QObject *combo = box->findChild<QObject *>("comboBox");
+    QVERIFY(combo);
+    QObject *popup = combo->property("__popup").value<QObject *>();
+    QVERIFY(popup);
+    QMetaObject::invokeMethod(popup, "toggleShow");
+    auto *list = popup->property("__contentItem").value<QQuickItem *>();
+    QVERIFY(list);
+    QVERIFY(QTest::qWaitFor(
+        [&] { return list->window() && list->window()->isVisible() && list->height() > 20; }));
+    QImage listImage = grab(list);
+    QMetaObject::invokeMethod(popup, "toggleShow");
+    QVERIFY(!listImage.isNull());
+    listImage.save(m_outDir + "/theme_list_" + theme + ".png");
+    QRgb listBackground = 0;
+    const double listContrast = contrast(
+        listImage.copy(2, 2, listImage.width() - 4, listImage.height() - 4), &listBackground);
+    QCOMPARE(QColor(listBackground).name(), normalBack1.name());
+    QVERIFY2(listContrast >= 4.5, qPrintable(QString::number(listContrast)));
     QMetaObject::invokeMethod(options, "close");
 
     QObject *message = open("message");

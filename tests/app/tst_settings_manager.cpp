@@ -25,7 +25,7 @@ private slots:
 
     void init() { QSettings().clear(); }
 
-    void firstStartUsesDefaults()
+    void firstStartUsesDefaultsAndWritesNothing()
     {
         QCOMPARE(
             evaluate(
@@ -35,6 +35,11 @@ private slots:
                 "Vig.SettingsManager.storage.themeName, FC.ThemeManager.currentTheme.name].join()")
                 .toString(),
             QString("255,255,255,default,default"));
+        QVERIFY(QSettings().allKeys().isEmpty());
+        // Assigning the value a key already has is no change either.
+        evaluate("(Vig.SettingsManager.storage.checkerboardRed = 255, "
+                 "Vig.SettingsManager.storage.themeName = 'default')");
+        QVERIFY(QSettings().allKeys().isEmpty());
     }
 
     void storedThemeAppliesAtCreation()
@@ -46,11 +51,11 @@ private slots:
                           "+ Vig.ThemeManager.currentTheme.isDarkMode)")
                      .toString(),
                  QString("highContrastBlack,true"));
-        // Keys missing from the store are written with their defaults, never over the keys
-        // that are there: the theme stays, and so does a stored colour after a missing one.
+        // Keys missing from the store stay missing, and the keys that are there are kept: the
+        // theme stays, and so does a stored colour after a missing one.
         QSettings s;
         QCOMPARE(s.value("themeName").toString(), QString("highContrastBlack"));
-        QCOMPARE(s.value("checkerboardRed").toInt(), 255);
+        QVERIFY(!s.contains("checkerboardRed"));
 
         s.clear();
         s.setValue("checkerboardGreen", 0);
@@ -63,16 +68,18 @@ private slots:
         s.sync();
         QCOMPARE(s.value("checkerboardGreen").toInt(), 0);
         QCOMPARE(s.value("themeName").toString(), QString("dark"));
-        QCOMPARE(s.value("checkerboardBlue").toInt(), 255);
+        QVERIFY(!s.contains("checkerboardBlue"));
     }
 
-    void badStoredValuesFallBackToDefaults()
+    // Colours outside 0-255 are clamped to the nearest end; what is no number at all takes the
+    // default.
+    void badStoredValuesAreClampedOrFallBack()
     {
         {
             QSettings s;
             s.setValue("checkerboardRed", "abc");
             s.setValue("checkerboardGreen", 300);
-            s.setValue("checkerboardBlue", "34");
+            s.setValue("checkerboardBlue", -40);
             s.setValue("themeName", QStringList{"dark", "x"});
         }
         QCOMPARE(evaluate("[Vig.SettingsManager.storage.checkerboardRed, "
@@ -80,11 +87,21 @@ private slots:
                           "Vig.SettingsManager.storage.checkerboardBlue, "
                           "Vig.SettingsManager.storage.themeName].join()")
                      .toString(),
-                 QString("255,255,34,default"));
+                 QString("255,255,0,default"));
         // The store is healed, so other readers see usable values too.
         QSettings s;
         QCOMPARE(s.value("checkerboardRed").toInt(), 255);
+        QCOMPARE(s.value("checkerboardBlue").toInt(), 0);
         QCOMPARE(s.value("themeName").toString(), QString("default"));
+
+        // Text that holds a number is that number; a fraction is rounded.
+        s.setValue("checkerboardRed", " 34 ");
+        s.setValue("checkerboardBlue", "-0.4");
+        s.sync();
+        QCOMPARE(evaluate("[Vig.SettingsManager.storage.checkerboardRed, "
+                          "Vig.SettingsManager.storage.checkerboardBlue].join()")
+                     .toString(),
+                 QString("34,0"));
 
         // An unknown theme name is kept but shows the default theme.
         s.setValue("themeName", "sepia");

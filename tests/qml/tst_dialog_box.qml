@@ -162,6 +162,51 @@ Item {
             compare(okSpy.count, 0)
         }
 
+        function test_keypadEnterActsLikeReturn() {
+            buttonText("Cancel").forceActiveFocus()
+            keyClick(Qt.Key_Enter, Qt.KeypadModifier)
+            compare(cancelSpy.count, 1)
+            compare(okSpy.count, 0)
+            dialog.open()
+            tryCompare(dialog.window, "opacity", 1)
+            child("singleLine").forceActiveFocus()
+            keyClick(Qt.Key_Enter, Qt.KeypadModifier)
+            compare(okSpy.count, 1)
+        }
+
+        // A dialog opened again shows fresh contents that the pointer has not yet touched: the
+        // button under the pointer's last position in the earlier visit is not hovered, and
+        // shows no hint, until the pointer moves.
+        function test_reopenedDialogStartsWithoutHover() {
+            var ok = buttonText("OK")
+            mouseMove(ok, ok.width / 2, ok.height / 2)
+            tryVerify(function () { return ok.hovered })
+            mouseClick(ok)
+            verify(!dialog.window.visible)
+            tryVerify(function () { return dialog.contentItem === null })
+            dialog.open()
+            tryCompare(dialog.window, "opacity", 1)
+            ok = buttonText("OK")
+            wait(900)                       // some frames, and longer than a hint's delay
+            verify(!ok.hovered)
+            verify(findChild(dialog.contentItem, "hintToolTip") === null)
+            mouseMove(ok, ok.width / 2 + 1, ok.height / 2)
+            tryVerify(function () { return ok.hovered })
+        }
+
+        // A hint showing over a button leaves Esc to the dialog.
+        function test_escapeCancelsWhileAHintShows() {
+            var ok = buttonText("OK")
+            mouseMove(ok, ok.width / 2, ok.height / 2)
+            tryVerify(function () {
+                var tip = findChild(dialog.contentItem, "hintToolTip")
+                return tip !== null && tip.opened
+            }, 3000)
+            keyClick(Qt.Key_Escape)
+            compare(cancelSpy.count, 1)
+            verify(!dialog.window.visible)
+        }
+
         function test_okWithoutAutoClose() {
             dialog.autoCloseOnOk = false
             mouseClick(buttonText("OK"))

@@ -210,7 +210,7 @@ TestCase {
     function test_menuBarOrder() {
         var titles = []
         for (var i = 0; i < menu.menuBar.menus.length; ++i)
-            titles.push(menu.menuBar.menus[i].title)
+            titles.push(menu.menuBar.menus[i].title.replace("&", ""))
         compare(titles, ["File", "Edit", "Insert", "Scale", "Control", "Tools", "Game", "Help"])
         var edit = menu.menuBar.menus[1]
         var texts = []
@@ -219,6 +219,42 @@ TestCase {
         compare(texts, ["Undo", "Redo", "-", "Cut", "Copy", "Paste", "Delete", "-",
                         "Copy As Event"])
         compare(menu.timelineContextMenu.items.length, 4)
+    }
+
+    // Alt and the letter after "&" open a menu: every menu has a letter and no two share one.
+    // A command's own text carries none, as the toolkit would make its Alt+letter a key of the
+    // whole window, competing with the menus' letters.
+    function test_menuMnemonicsAreDistinct() {
+        var letters = []
+        for (var i = 0; i < menu.menuBar.menus.length; ++i) {
+            var title = menu.menuBar.menus[i].title
+            var at = title.indexOf("&")
+            verify(at >= 0 && at + 1 < title.length, title)
+            var letter = title.charAt(at + 1).toUpperCase()
+            verify(letters.indexOf(letter) < 0, title + " repeats " + letter)
+            letters.push(letter)
+        }
+        for (var name of allActions)
+            verify(menu.actions[name].text.indexOf("&") < 0, name)
+    }
+
+    function test_zoomKeys() {
+        DataManager.projectOpened = true
+        keyClick(Qt.Key_Equal, Qt.ControlModifier)      // the "+" key without Shift
+        compare(menu.screenScale, 54 / 48)
+        keyClick(Qt.Key_Plus, Qt.ControlModifier)
+        compare(menu.screenScale, 60 / 48)
+        keyClick(Qt.Key_Minus, Qt.ControlModifier)
+        compare(menu.screenScale, 54 / 48)
+        // At the largest step Ctrl+= does nothing, as Zoom In does.
+        menu.screenScale = menu.maximumScreenScale
+        keyClick(Qt.Key_Equal, Qt.ControlModifier)
+        compare(menu.screenScale, menu.maximumScreenScale)
+        // Without a project neither key zooms.
+        DataManager.projectOpened = false
+        menu.screenScale = 1
+        keyClick(Qt.Key_Equal, Qt.ControlModifier)
+        compare(menu.screenScale, 1)
     }
 
     function test_toolRowsForTheTimeline() {

@@ -1,8 +1,10 @@
 import QtQuick 2.15
 import QtTest 1.2
 import Vignetta.Project 1.0
+import Vignetta.Frame 1.0
 import Vignetta.Scene 1.0 as Vig
 import "../../qml/Main"
+import "../../components_fc/qml/BasicControls"
 
 // The main window with the real engine: a project resets the scene, an import is inserted,
 // message boxes are not replaced while showing, New Timeline asks first. (The close question
@@ -102,5 +104,38 @@ TestCase {
         box.yes()
         tryCompare(Vig.TimelineDataManager, "blockCount", 0)
         verify(!Vig.TimelineDataManager.canUndo)
+    }
+
+    // With no program to open them (none is, offscreen), Help > Contents and Game > Open Folder
+    // say which file or folder could not be opened.
+    function test_5_unopenableUrlsNameTheirPath() {
+        closeBoxes()
+        var box = child("errorBox")
+        child("mainMenu").actions.helpContents.trigger()
+        tryVerify(function() { return box.windowVisible })
+        compare(box.message, "No program could be started to open "
+                + MainFrame.applicationDataFolder("Help") + "/index.html.")
+        closeBoxes()
+
+        verify(DataManager.projectOpened)
+        child("mainMenu").actions.gameOpenFolder.trigger()
+        tryVerify(function() { return box.windowVisible })
+        var folder = decodeURIComponent(DataManager.projectUrl.replace(/^file:\/\//, ""))
+        compare(box.message, "No program could be started to open " + folder + ".")
+        closeBoxes()
+    }
+
+    // The about box writes its version and copyright in the theme's font families.
+    function test_6_aboutBoxUsesTheThemeFonts() {
+        var about = child("aboutBox")
+        child("mainMenu").actions.about.trigger()
+        tryVerify(function() { return about.contentItem !== null })
+        var version = findChild(about.contentItem, "versionText")
+        var copyright = findChild(about.contentItem, "copyrightText")
+        compare(version.text, "Version 1.0.0")
+        compare(version.font.family, FontManager.mediumFontName)
+        compare(copyright.font.family, FontManager.normalFontName)
+        verify(copyright.text.indexOf("VignettaWorks") >= 0)
+        about.close()
     }
 }

@@ -119,6 +119,35 @@ Item {
             compare(cancelSpy.count, 2)
         }
 
+        // The keypad's Enter is Return: it presses the focused button, OK when it has the focus.
+        function test_keypadEnterPressesTheFocusedButton() {
+            box.useCancel = true
+            openBox()
+            verify(button("okButton").activeFocus)
+            keyClick(Qt.Key_Enter, Qt.KeypadModifier)
+            compare(okSpy.count, 1)
+            verify(!box.window.visible)
+
+            openBox()
+            keyClick(Qt.Key_Tab)
+            verify(button("cancelButton").activeFocus)
+            keyClick(Qt.Key_Enter, Qt.KeypadModifier)
+            compare(cancelSpy.count, 1)
+            compare(okSpy.count, 1)
+
+            // With the focus on no button, Return presses OK, the default button.
+            openBox()
+            box.contentItem.forceActiveFocus()
+            keyClick(Qt.Key_Return)
+            compare(okSpy.count, 2)
+
+            box.useYesNo = true
+            openBox()
+            verify(button("yesButton").activeFocus)
+            keyClick(Qt.Key_Enter, Qt.KeypadModifier)
+            compare(yesSpy.count, 1)
+        }
+
         function test_closeButtonCancels() {
             box.useYesNo = true
             openBox()

@@ -29,6 +29,7 @@ TestCase {
     property var errors: null
     property var successes: null
     property var imports: null
+    property var closedDialog: null
 
     function init() {
         manager = createTemporaryObject(managerComponent, testCase)
@@ -98,6 +99,42 @@ TestCase {
         compare(imports.count, 0)
         compare(errors.count, 1)
         compare(errors.signalArguments[0][0], "The import has failed.")
+    }
+
+    // Open, Import and Export each start in the folder they last chose a file in (the project
+    // folder until then), each time in a new dialog: the file one command chose is never
+    // offered to another.
+    function test_fileDialogsKeepTheirOwnFolders() {
+        verify(manager.openProject(sampleProject, false))
+        var projectFolder = DataManager.projectUrl
+        for (var kind of ["open", "import", "export"])
+            compare(manager.folderFor(kind), projectFolder, kind)
+
+        manager.fileImport()
+        tryVerify(function() { return manager.fileDialog !== null })
+        closedDialog = manager.fileDialog
+        compare(closedDialog.title, "Choose Event JSON File")
+        compare(String(closedDialog.fileUrl), "")
+        closedDialog.reject()
+        tryCompare(manager, "fileDialog", null)
+        // Gone with its selection, not kept for the next command.
+        tryCompare(testCase, "closedDialog", null)
+
+        manager.fileChosen("import", fixtures + "event_files/object.json", function() {})
+        compare(manager.folderFor("import"), fixtures + "event_files/")
+        compare(manager.folderFor("export"), projectFolder)
+        compare(manager.folderFor("open"), projectFolder)
+
+        manager.fileExport()
+        tryVerify(function() { return manager.fileDialog !== null })
+        compare(manager.fileDialog.title, "Export Event")
+        compare(String(manager.fileDialog.fileUrl), "")
+        manager.fileDialog.reject()
+        tryCompare(manager, "fileDialog", null)
+
+        // A project that opens sends every command back to its folder.
+        verify(manager.openProject(sampleProject, false))
+        compare(manager.folderFor("import"), projectFolder)
     }
 
     function test_importsDemoScene() {

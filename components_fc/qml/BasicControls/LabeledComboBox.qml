@@ -65,8 +65,36 @@ Row {
                 color: root.pal.normalText
                 font.family: root.pal.normalFont
                 font.pixelSize: root.pal.labelFontSize
+                renderType: root.pal.renderType
                 verticalAlignment: Text.AlignVCenter
                 elide: Text.ElideRight
+            }
+            // The drop-down list in the theme's colours (the toolkit's own follows the system
+            // palette, light grey whatever the theme).
+            __dropDownStyle: MenuStyle {
+                font.family: root.pal.normalFont
+                font.pixelSize: root.pal.labelFontSize
+                __maxPopupHeight: 600
+                __menuItemType: "comboboxitem"
+                __backgroundColor: root.pal.normalBack1
+                __borderColor: root.pal.controlFrame
+                __labelColor: root.pal.normalText
+                __selectedLabelColor: root.pal.selectedText
+                __disabledLabelColor: root.pal.disabledText
+                __selectedBackgroundColor: root.pal.selectedBack
+                __scrollerStyle: ScrollViewStyle {}
+                itemDelegate.background: Rectangle {
+                    visible: styleData.selected && styleData.enabled
+                    color: root.pal.selectedBack
+                }
+                itemDelegate.label: Text {
+                    text: styleData.text
+                    color: !styleData.enabled ? root.pal.disabledText
+                           : styleData.selected ? root.pal.selectedText : root.pal.normalText
+                    font.family: root.pal.normalFont
+                    font.pixelSize: root.pal.labelFontSize
+                    renderType: root.pal.renderType
+                }
             }
         }
     }

@@ -107,6 +107,13 @@ ModalWindow {
             }
         }
 
+        // Return and Enter press the default button, OK, when no button has the focus (a
+        // focused button takes them itself).
+        Shortcut {
+            sequences: ["Return", "Enter"]
+            enabled: !box.useYesNo
+            onActivated: content.ok()
+        }
         Shortcut {
             sequence: "Y"
             enabled: box.useYesNo

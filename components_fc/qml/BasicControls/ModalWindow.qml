@@ -60,6 +60,8 @@ Item {
             loader.active = false
             loader.active = true
             dialogWindow.opacity = 0
+            // Fresh contents start without hover, wherever the pointer was in the last visit.
+            DialogPlacement.forgetPointer(dialogWindow)
             // A window stays over its owner; an owner not yet shown would keep it hidden.
             var owner = root.Window.window
             dialogWindow.transientParent = owner && owner.visible ? owner : null

@@ -21,10 +21,14 @@ Rectangle {
     height: implicitHeight
     radius: 3
     activeFocusOnTab: true
-    opacity: enabled ? 1 : pal.disabledOpacity
     border.width: activeFocus || isDefault ? 2 : 1
     border.color: activeFocus ? pal.focusFrame : pal.buttonFrame
-    gradient: Gradient {
+    // A disabled button keeps its frame and text but not its fill, so it reads as disabled in
+    // every theme without fading its text into the dark themes' backgrounds.
+    color: "transparent"
+    gradient: enabled ? fill : null
+    Gradient {
+        id: fill
         GradientStop {
             position: 0
             color: root.pressed ? root.pal.pressedButton1 : (root.hovered ? root.pal.hotButton1 : root.pal.button1)
@@ -55,15 +59,22 @@ Rectangle {
             if (root.enabled)
                 root.clicked()
         }
+        // Inside the button's own area: hover reaches an item and its parents, never a
+        // sibling underneath, so a hint area beside it would keep the button from lighting up.
+        HintArea { hint: root.hint }
     }
-    HintArea { hint: root.hint }
 
-    // Return on a focused button presses that button, not the dialog's default one.
+    // Return or the keypad's Enter on a focused button presses that button, not the dialog's
+    // default one. The keypad's keys carry the keypad modifier, which is not a modifier the user
+    // holds.
+    function plainKey(event) {
+        return (event.modifiers & ~Qt.KeypadModifier) === Qt.NoModifier
+    }
     Keys.onShortcutOverride: event.accepted = (event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
-                                               && event.modifiers === Qt.NoModifier
+                                               && plainKey(event)
     Keys.onPressed: {
         if ((event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
-                && !event.isAutoRepeat && event.modifiers === Qt.NoModifier) {
+                && !event.isAutoRepeat && plainKey(event)) {
             event.accepted = true
             if (root.enabled)
                 root.clicked()
