@@ -19,6 +19,7 @@
 #include "controls/checker_board_item.h"
 #include "controls/dialog_placement.h"
 #include "project/data_manager.h"
+#include "recovery/recovery_manager.h"
 
 namespace vignetta {
 
@@ -85,6 +86,10 @@ void registerQmlTypes()
     // CheckerBoardPainter: the checkerboard behind transparent images (CheckerBoard2.qml).
     qmlRegisterType<CheckerBoardItem>("Vignetta.Controls", 1, 0, "CheckerBoardPainter");
     // --- end of UI foundation and project data ------------------------------------------------
+
+    // --- Crash recovery: "Vignetta.Recovery" 1.0 ----------------------------------------------
+    // RecoveryManager: the recovery file of the open project and the restore question's data.
+    qmlRegisterType<recovery::RecoveryManager>("Vignetta.Recovery", 1, 0, "RecoveryManager");
 }
 
 } // namespace vignetta

@@ -82,6 +82,7 @@ ApplicationWindow {
         if (!terminating) {
             close.accepted = false
             projectManager.confirmClose(function() {
+                recoveryPrompt.discard()
                 window.terminating = true
                 window.close()
             })
@@ -98,7 +99,10 @@ ApplicationWindow {
         allowEdit: window.allowEdit
         copyAsEventEnabled: Vig.TimelineDataManager.blockCount > 0
 
-        onFileNew: projectManager.confirmTimelineClear(window.resetDocument)
+        onFileNew: projectManager.confirmTimelineClear(function() {
+            recoveryPrompt.discard()
+            window.resetDocument()
+        })
         onExit: window.close()
         onEditUndo: Vig.TimelineDataManager.undo()
         onEditRedo: Vig.TimelineDataManager.redo()
@@ -131,6 +135,15 @@ ApplicationWindow {
     }
 
     HeavyProcessTimer { id: heavyProcessTimer }
+
+    // The scene survives a crash: the recovery file follows every edit, and the scene left by
+    // an earlier run is offered back when its project opens.
+    RecoveryPrompt {
+        id: recoveryPrompt
+        projectOpened: window.projectOpened
+        projectFileUrl: projectManager.projectFileUrl
+        onWarning: window.showError(message)
+    }
 
     // --- Document ---------------------------------------------------------------------------
     onProjectOpenedChanged: if (projectOpened) resetDocument()
