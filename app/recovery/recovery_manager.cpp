@@ -207,13 +207,11 @@ void RecoveryManager::discard()
 {
     if (!store_ || offered_)
         return; // an offer nobody answered is not the user's to lose this way
-    timer_.stop();
-    latest_.reset();
-    writer_.cancel();
+    resetWriting();   // the edit waiting for its turn...
+    writer_.cancel(); // ...and the one handed over but not yet started are dropped
     std::string error;
     if (!store_->remove(&error))
         qWarning().noquote() << "Recovery:" << printable(error);
-    resetWriting();
 }
 
 void RecoveryManager::flush()

@@ -140,6 +140,7 @@ ApplicationWindow {
     // an earlier run is offered back when its project opens.
     RecoveryPrompt {
         id: recoveryPrompt
+        objectName: "recoveryPrompt"
         projectOpened: window.projectOpened
         projectFileUrl: projectManager.projectFileUrl
         onWarning: window.showError(message)
