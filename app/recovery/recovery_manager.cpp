@@ -57,6 +57,32 @@ QString projectPathOf(const QString &projectFileUrl)
     return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
 }
 
+// Why a recovery file was set aside, in the user's words (the details go to the log).
+QString problemText(scene::RecoveryProblem problem)
+{
+    using P = scene::RecoveryProblem;
+    switch (problem) {
+    case P::notJson:
+        return RecoveryManager::tr("it is cut short or damaged");
+    case P::newerVersion:
+        return RecoveryManager::tr("it was written by a newer version of Vignetta");
+    case P::otherProject:
+        return RecoveryManager::tr("it belongs to another project");
+    case P::tooLarge:
+        return RecoveryManager::tr("it is too large");
+    case P::notRegular:
+        return RecoveryManager::tr("it is not a regular file");
+    case P::unreadable:
+        return RecoveryManager::tr("the system refused to read it");
+    case P::none:
+    case P::missing:
+    case P::notRecovery:
+    case P::badScene:
+        break;
+    }
+    return RecoveryManager::tr("it does not hold a usable scene");
+}
+
 } // namespace
 
 RecoveryManager::RecoveryManager(QObject *parent)
@@ -138,15 +164,17 @@ void RecoveryManager::projectOpened(const QString &projectFileUrl)
         offered_ = found.read.document;
         break;
     case Kind::setAside:
-        emit warning(tr("The recovery file %1 could not be read (%2). It has been kept as %3.")
-                         .arg(printable(store->file()), printable(found.error),
-                              printable(found.setAsideAs)));
+        qWarning().noquote() << "Recovery:" << printable(found.error);
+        emit warning(tr("A recovery file of this project could not be read (%1). It has been "
+                        "kept as %2.")
+                         .arg(problemText(found.read.problem), printable(found.setAsideAs)));
         break;
     case Kind::stuck:
         // Writing would replace a file that nobody has looked at: leave it alone.
-        emit warning(tr("The recovery file %1 could not be read (%2). It has been left where it "
-                        "is, and the scene is not protected against a crash.")
-                         .arg(printable(store->file()), printable(found.error)));
+        qWarning().noquote() << "Recovery:" << printable(found.error);
+        emit warning(tr("The recovery file %1 could not be read (%2) and could not be set "
+                        "aside. The scene is not protected against a crash.")
+                         .arg(printable(store->file()), problemText(found.read.problem)));
         return;
     }
     store_ = std::move(store);

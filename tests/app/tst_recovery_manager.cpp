@@ -247,24 +247,29 @@ private slots:
 
     void aBadFileIsSetAsideAndReportedOnce()
     {
+        // A data folder whose name holds an escape sequence: the message must not carry it.
+        const QString oddFolder = dir->filePath(QStringLiteral("Re\x1b[2Jcovery"));
         const QString canonical = QFileInfo(projectA).canonicalFilePath();
-        const QString file = QDir(folder).filePath(QString::fromStdString(
-            scene::recoverySlotName(scene::recoveryKey(canonical.toStdString()), 1)));
-        QDir().mkpath(folder);
+        const QString name = QString::fromStdString(
+            scene::recoverySlotName(scene::recoveryKey(canonical.toStdString()), 1));
+        const QString file = QDir(oddFolder).filePath(name);
+        QVERIFY(QDir().mkpath(oddFolder));
         {
             QFile bad(file);
             QVERIFY(bad.open(QIODevice::WriteOnly));
-            bad.write("{\"format\":\"vignetta-recovery\",\"version\":1,\"projectPath\":\"/x\x1b[2J");
+            bad.write("{\"format\":\"vignetta-recovery\",\"version\":1,\"projectPath\":\"/x");
         }
-        Instance editor(folder);
+        Instance editor(oddFolder);
         QSignalSpy warnings(&editor.recovery, &RecoveryManager::warning);
         QSignalSpy offered(&editor.recovery, &RecoveryManager::restoreOffered);
         editor.open(projectA);
         QCOMPARE(warnings.count(), 1);
         QCOMPARE(offered.count(), 0);
         const QString message = warnings.at(0).at(0).toString();
-        QVERIFY2(message.contains(file + ".bad"), qPrintable(message));
-        QVERIFY2(!message.contains(QChar(0x1b)), "a control character reached the message");
+        QVERIFY2(message.contains(name + ".bad") && message.contains("damaged"),
+                 qPrintable(message));
+        QVERIFY2(!message.contains(QChar(0x1b)) && message.contains("Re\\u001b[2Jcovery"),
+                 qPrintable(message));
         QVERIFY(QFile::exists(file + ".bad"));
         editor.open(projectA);
         QVERIFY2(warnings.count() == 1, "the same bad file reported twice");

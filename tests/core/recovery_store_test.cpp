@@ -200,14 +200,3 @@ TEST(RecoveryStore, AnEmptySceneIsRemovedAndRemoveTakesTheTemporaryFileToo)
     EXPECT_FALSE(fs::exists(temporaryPathFor(store.file())));
     EXPECT_TRUE(store.remove()) << "removing what is not there is no failure";
 }
-
-TEST(RecoveryStore, NoSlotWhenTheFolderCannotBeMade)
-{
-    TempFolder dir;
-    writeAll(dir.path() / "Recovery", "a file where the folder should be");
-    RecoveryStore store(dir.path() / "Recovery", project, 1);
-    std::string error;
-    EXPECT_FALSE(store.claim(&error));
-    EXPECT_FALSE(store.claimed());
-    EXPECT_NE(error.find("Recovery"), std::string::npos) << error;
-}

@@ -5,8 +5,8 @@ import Vignetta.Scene 1.0 as Vig
 import "../../qml/Main"
 
 // Crash recovery as the main window wires it: opening the project again offers its scene back
-// (the reset of the scene is never written over it), the question's text, Yes, No, a question
-// closed without an answer, and New Timeline removing the file once confirmed.
+// (the reset of the scene is never written over it), the question's text, a question closed
+// without an answer, and Yes. (No, Exit and New Timeline: the whole-program test.)
 TestCase {
     id: testCase
     name: "RecoveryPrompt"
@@ -56,13 +56,7 @@ TestCase {
         recovery.flush()
     }
 
-    function openAndWaitForQuestion() {
-        verify(projectManager.openProject(sampleProject, false))
-        compare(Vig.TimelineDataManager.blockCount, 0)
-        tryVerify(function() { return box.windowVisible })
-    }
-
-    function test_1_reopeningOffersTheSceneAndYesBringsItBack() {
+    function test_reopeningOffersTheSceneAndYesBringsItBack() {
         verify(projectManager.openProject(sampleProject, false))
         tryVerify(function() { return recovery.recoveryFile !== "" })
         verify(!box.windowVisible)
@@ -70,7 +64,10 @@ TestCase {
         verify(fileExists())
         var before = Vig.TimelineDataManager.sceneText()
 
-        openAndWaitForQuestion()
+        // Opening the project again resets the scene; the file keeps the scene before it.
+        verify(projectManager.openProject(sampleProject, false))
+        compare(Vig.TimelineDataManager.blockCount, 0)
+        tryVerify(function() { return box.windowVisible })
         verify(/^Restore the scene that was open when Vignetta last stopped\? \(\d{4}-\d\d-\d\d \d\d:\d\d, 2 blocks\)$/
                .test(box.message), box.message)
         compare(box.iconType, "question")
@@ -85,33 +82,5 @@ TestCase {
         compare(Vig.TimelineDataManager.sceneText(), before)
         verify(Vig.TimelineDataManager.canUndo)
         verify(!recovery.restorePending)
-    }
-
-    function test_2_noRemovesTheFile() {
-        recovery.flush()
-        verify(fileExists())
-        openAndWaitForQuestion()
-        box.no()
-        tryVerify(function() { return !recovery.restorePending })
-        verify(!fileExists())
-        compare(Vig.TimelineDataManager.blockCount, 0)
-    }
-
-    function test_3_newTimelineRemovesTheFileOnceConfirmed() {
-        editAndWrite()
-        verify(fileExists())
-        findChild(window.contentItem, "mainMenu").actions.fileNew.trigger()
-        var clearBox = findChild(projectManager, "clearBox")
-        tryVerify(function() { return clearBox.windowVisible })
-        clearBox.no()
-        wait(20)
-        verify(fileExists())
-
-        findChild(window.contentItem, "mainMenu").actions.fileNew.trigger()
-        tryVerify(function() { return clearBox.windowVisible })
-        clearBox.yes()
-        tryCompare(Vig.TimelineDataManager, "blockCount", 0)
-        recovery.flush()
-        verify(!fileExists())
     }
 }
