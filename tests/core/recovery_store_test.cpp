@@ -106,28 +106,6 @@ TEST(RecoveryLock, ALockLeftByAKilledProcessHoldsNobodyOff)
     EXPECT_EQ(RecoveryLock::recordedOwner(lock), ::getpid());
 }
 
-TEST(RecoveryStore, ASecondInstanceWritesToItsOwnFile)
-{
-    TempFolder dir;
-    const fs::path folder = dir.path() / "Recovery";
-    RecoveryStore first(folder, project, 1);
-    ASSERT_TRUE(first.claim(nullptr));
-    writeAll(first.file(), writeRecoveryText(sceneOf(3), project, Clock::now()));
-
-    RecoveryStore second(folder, project, 2);
-    ASSERT_TRUE(second.claim(nullptr));
-    EXPECT_NE(second.file(), first.file());
-    // The first instance's scene is neither offered to the second nor touched by it.
-    EXPECT_EQ(second.inspect().kind, RecoveryStore::Inspection::Kind::none);
-    EXPECT_TRUE(second.remove());
-    EXPECT_EQ(readRecoveryFile(first.file(), project).document.numBlock(), 3);
-
-    // Another project shares nothing with them.
-    RecoveryStore other(folder, "/games/other/Game.fabproject", 3);
-    ASSERT_TRUE(other.claim(nullptr));
-    EXPECT_EQ(other.file().filename().string().find(recoveryKey(project)), std::string::npos);
-}
-
 TEST(RecoveryStore, AfterACrashTheNextInstanceFindsTheScene)
 {
     TempFolder dir;
