@@ -122,10 +122,21 @@ copy_as_event() {
 
 recovery_files() { ls "$RECOVERY"/*.json 2>/dev/null; }
 
-# The recovery file once the debounce (at most one second) has passed.
-settled_recovery_file() {
-    sleep 1.5
-    recovery_files | head -1
+# Runs "$@" every 0.3 s until it succeeds, for at most $1 seconds (a write follows an edit
+# within a second, later on a loaded machine).
+wait_until() {
+    local deadline=$((SECONDS + $1)); shift
+    while [ $SECONDS -lt $deadline ]; do
+        "$@" && return 0
+        sleep 0.3
+    done
+    "$@"
+}
+has_recovery_file() { [ -n "$(recovery_files)" ]; }
+no_recovery_file() { [ -z "$(recovery_files)" ]; }
+# The recovery file $1 holds the scene whose Copy As Event is in file $2.
+holds_scene() {
+    [ -f "$1" ] && "$BIN/vignetta-cli" convert "$1" 2>/dev/null | head -c -1 | cmp -s - "$2"
 }
 
 # --- 1. Edit, export, crash ------------------------------------------------------------------
@@ -140,18 +151,19 @@ wait_gone "Choose Event JSON File" 10
 answer_box Return || fail "no confirmation after the import"
 insert_item Down
 insert_item Down Down Down Down Down Down Down Down
-FILE=$(settled_recovery_file)
 copy_as_event "$WORK/before.json"
+wait_until 10 has_recovery_file
+FILE=$(recovery_files | head -1)
 if [ -n "$FILE" ] && [ "$(recovery_files | wc -l)" -eq 1 ]; then
     pass "one recovery file for the project: $(basename "$FILE")"
 else
     fail "recovery files: [$(recovery_files)]"
 fi
-"$BIN/vignetta-cli" convert "$FILE" >"$WORK/from_file.json" 2>"$WORK/cli.log"
-if [ -s "$WORK/before.json" ] && cmp -s <(head -c -1 "$WORK/from_file.json") "$WORK/before.json"; then
+if [ -s "$WORK/before.json" ] && wait_until 10 holds_scene "$FILE" "$WORK/before.json"; then
     pass "vignetta-cli converts the recovery file to the scene's Copy As Event"
 else
-    fail "the recovery file's scene differs from the editor's"; cat "$WORK/cli.log"
+    fail "the recovery file's scene differs from the editor's"
+    "$BIN/vignetta-cli" convert "$FILE" 2>&1 | head -c 300
 fi
 if "$BIN/vignetta-cli" check "$FILE" | grep -q ": ok, 41 blocks"; then
     pass "vignetta-cli check reads the recovery file (39 imported + 2 inserted blocks)"
@@ -183,9 +195,9 @@ if [ -s "$WORK/restored.json" ] && cmp -s "$WORK/before.json" "$WORK/restored.js
 else
     fail "the restored scene differs: $(wc -c <"$WORK/restored.json") bytes against $(wc -c <"$WORK/before.json")"
 fi
-sleep 1
+wait_until 10 holds_scene "$FILE" "$WORK/before.json"
 kill_editor
-if [ -f "$FILE" ] && "$BIN/vignetta-cli" convert "$FILE" | head -c -1 | cmp -s - "$WORK/before.json"; then
+if holds_scene "$FILE" "$WORK/before.json"; then
     pass "a second crash keeps the restored scene on disk"
 else
     fail "the recovery file is gone or changed after the second crash"
@@ -194,14 +206,13 @@ fi
 # --- 3. Restart: No removes the file; Exit removes the next one -----------------------------
 start_editor
 if answer_box n; then
-    sleep 1
-    if [ -z "$(recovery_files)" ]; then pass "No: the recovery file is gone"; else
+    if wait_until 5 no_recovery_file; then pass "No: the recovery file is gone"; else
         fail "No left [$(recovery_files)]"; fi
 else
     fail "no restore question in the third run"
 fi
 insert_item Down
-if [ -n "$(settled_recovery_file)" ]; then pass "the next edit is written again"; else
+if wait_until 10 has_recovery_file; then pass "the next edit is written again"; else
     fail "no recovery file after an edit following No"; fi
 exit_editor
 if [ -z "$(ls "$RECOVERY" 2>/dev/null)" ]; then pass "Exit with Yes removes the recovery file and its lock"; else
@@ -216,11 +227,12 @@ else
     pass "nothing asked after a clean exit"
 fi
 insert_item Down
-[ -n "$(settled_recovery_file)" ] || fail "no recovery file after an edit"
+wait_until 10 has_recovery_file || fail "no recovery file after an edit"
 keys_to "$MAIN" ctrl+n
 answer_box y
+# Gone, and not written back by a write that waited (one second and more).
 sleep 1.5
-if [ -z "$(recovery_files)" ]; then pass "New Timeline with Yes removes the recovery file"; else
+if no_recovery_file; then pass "New Timeline with Yes removes the recovery file"; else
     fail "after New Timeline: [$(recovery_files)]"; fi
 kill_editor
 
