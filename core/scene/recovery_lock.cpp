@@ -51,15 +51,11 @@ LockAttempt RecoveryLock::tryAcquire(const std::filesystem::path &lockPath, long
             ::close(fd);
             continue;
         }
-        // The process id is a record for people and tools; the lock is what counts.
+        // The process id is a record for people and tools; the lock is what counts. On a full
+        // disk the record may not fit, which must not cost the instance its recovery file.
         const std::string text = std::to_string(pid) + "\n";
-        if (::ftruncate(fd, 0) != 0 ||
-            ::pwrite(fd, text.data(), text.size(), 0) != static_cast<ssize_t>(text.size())) {
-            const int error = errno;
-            ::unlink(name.c_str());
-            ::close(fd);
-            return failedAttempt(lockPath, error);
-        }
+        if (::ftruncate(fd, 0) == 0)
+            (void)!::pwrite(fd, text.data(), text.size(), 0);
         LockAttempt a;
         a.outcome = LockOutcome::acquired;
         a.lock = RecoveryLock(fd, lockPath);
