@@ -20,6 +20,7 @@
 #include "controls/checker_board_item.h"
 #include "controls/dialog_placement.h"
 #include "project/data_manager.h"
+#include "recovery/recovery_manager.h"
 
 namespace vignetta {
 
@@ -91,6 +92,10 @@ void registerQmlTypes()
     qmlRegisterSingletonType<audio::AudioPlayer>(
         "Vignetta.Audio", 1, 0, "AudioPlayer",
         [](QQmlEngine *, QJSEngine *) -> QObject * { return new audio::AudioPlayer; });
+
+    // --- Crash recovery: "Vignetta.Recovery" 1.0 ----------------------------------------------
+    // RecoveryManager: the recovery file of the open project and the restore question's data.
+    qmlRegisterType<recovery::RecoveryManager>("Vignetta.Recovery", 1, 0, "RecoveryManager");
 }
 
 } // namespace vignetta

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <iostream>
 
+#include "scene/recovery_file.h"
+
 namespace vignetta::cli {
 
 void printError(const std::string &message)
@@ -24,7 +26,8 @@ int usageError(const std::string &message)
 
 std::optional<scene::SceneReadResult> loadBlocks(const std::string &path)
 {
-    scene::SceneReadResult read = scene::readSceneFile(path);
+    // A recovery file left by the editor is read as the scene it holds.
+    scene::SceneReadResult read = scene::readSceneOrRecoveryFile(path);
     if (read.ok)
         return read;
     // Errors about the file itself already name it; those about its content do not.

@@ -23,8 +23,9 @@ void printError(const std::string &message);
 // Prints a usage problem and a pointer to --help; returns exit_bad_usage.
 int usageError(const std::string &message);
 
-// Reads a scene file's blocks. On failure prints one line naming the file and the problem (for
-// malformed JSON with its position) and returns nothing.
+// Reads a scene file's blocks (or those of the scene a recovery file holds). On failure prints
+// one line naming the file and the problem (for malformed JSON with its position) and returns
+// nothing.
 std::optional<scene::SceneReadResult> loadBlocks(const std::string &path);
 
 // Reads a scene file into a document (lanes 0 to the highest laneId, at least 1; blocks in

@@ -491,6 +491,7 @@ void TimelineDataManager::pushBuffer()
 {
     buffer_.pushBuffer(doc_);
     emit undoStateChanged();
+    emit documentCommitted();
 }
 
 bool TimelineDataManager::undo()
@@ -501,6 +502,7 @@ bool TimelineDataManager::undo()
     emit undoStateChanged();
     emit documentReset();
     emit dataChanged();
+    emit documentCommitted();
     return true;
 }
 
@@ -512,7 +514,17 @@ bool TimelineDataManager::redo()
     emit undoStateChanged();
     emit documentReset();
     emit dataChanged();
+    emit documentCommitted();
     return true;
+}
+
+void TimelineDataManager::replaceDocument(scene::Document doc)
+{
+    doc_ = std::move(doc);
+    resetModels();
+    emit documentReset();
+    emit dataChanged();
+    pushBuffer();
 }
 
 // --- Scene files ---

@@ -79,6 +79,9 @@ public:
     // For C++ peers (preview, conversion): the current document, read-only.
     const scene::Document &document() const { return doc_; }
     const scene::UndoBuffer &undoBuffer() const { return buffer_; }
+    // Replaces the whole document (a scene brought back after a crash) and takes one
+    // snapshot, so that the replacement is one undo step. The views rebuild (documentReset).
+    void replaceDocument(scene::Document doc);
 
     int numUndo() const { return scene::numUndo; }
     int maxLanes() const { return scene::maxLanes; }
@@ -216,6 +219,9 @@ signals:
     // insertBlocks placed blocks with these ids.
     void blocksInserted(const QVariantList &blockIds);
     void undoStateChanged();
+    // The document reached a state the user can come back to: a snapshot was taken, or undo
+    // or redo moved to another one. Emitted after the document and the models are up to date.
+    void documentCommitted();
     void screenWidthChanged();
     void screenHeightChanged();
     void pixelPerFrameScaleChanged();

@@ -105,6 +105,7 @@ ApplicationWindow {
         if (!terminating) {
             close.accepted = false
             projectManager.confirmClose(function() {
+                recoveryPrompt.discard()
                 window.terminating = true
                 window.close()
             })
@@ -121,7 +122,10 @@ ApplicationWindow {
         allowEdit: window.allowEdit
         copyAsEventEnabled: Vig.TimelineDataManager.blockCount > 0
 
-        onFileNew: projectManager.confirmTimelineClear(window.resetDocument)
+        onFileNew: projectManager.confirmTimelineClear(function() {
+            recoveryPrompt.discard()
+            window.resetDocument()
+        })
         onExit: window.close()
         onEditUndo: Vig.TimelineDataManager.undo()
         onEditRedo: Vig.TimelineDataManager.redo()
@@ -162,6 +166,16 @@ ApplicationWindow {
         width: 0
         height: 0
         visible: false
+    }
+
+    // The scene survives a crash: the recovery file follows every edit, and the scene left by
+    // an earlier run is offered back when its project opens.
+    RecoveryPrompt {
+        id: recoveryPrompt
+        objectName: "recoveryPrompt"
+        projectOpened: window.projectOpened
+        projectFileUrl: projectManager.projectFileUrl
+        onWarning: window.showError(message)
     }
 
     // --- Document ---------------------------------------------------------------------------
