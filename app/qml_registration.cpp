@@ -19,6 +19,7 @@
 #include "controls/checker_board_item.h"
 #include "controls/dialog_placement.h"
 #include "project/data_manager.h"
+#include "property/property_registration.h"
 
 namespace vignetta {
 
@@ -85,6 +86,9 @@ void registerQmlTypes()
     // CheckerBoardPainter: the checkerboard behind transparent images (CheckerBoard2.qml).
     qmlRegisterType<CheckerBoardItem>("Vignetta.Controls", 1, 0, "CheckerBoardPainter");
     // --- end of UI foundation and project data ------------------------------------------------
+
+    // --- Property panel and asset selectors: "Vignetta.Property" 1.0 ------------------------
+    property::registerPropertyTypes();
 }
 
 } // namespace vignetta
