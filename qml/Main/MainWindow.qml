@@ -8,6 +8,7 @@ import Vignetta.Scene 1.0 as Vig
 import "../Controls" as Vig
 import "../Singletons" as Vig
 import "../Options"
+import "../PropertyView"
 import Vignetta.Project 1.0
 import "../../components_fc/qml/BasicControls"
 import "../Scripts/CommonScripts.js" as CommonScripts
@@ -140,6 +141,7 @@ ApplicationWindow {
         Vig.TimelineDataManager.clearData()
         Vig.TimelineDataManager.clearBuffer()
         Vig.TimelineDataManager.pushBuffer()
+        propertyView.checkedBlockChanged()
         KivraAPI.collectGarbage()
     }
 
@@ -261,6 +263,13 @@ ApplicationWindow {
                     id: propertyPane
                     anchors.fill: parent
                     anchors.leftMargin: 6
+
+                    // The timeline view and the main view are passed in when they exist.
+                    PropertyView {
+                        id: propertyView
+                        objectName: "propertyView"
+                        anchors.fill: parent
+                    }
                 }
                 Rectangle {
                     anchors { left: parent.left; top: parent.top; bottom: parent.bottom }
