@@ -56,6 +56,27 @@ Window {
         tdm.setBlockField(ids.marker, "comment", "Scene two starts here.")
     }
 
+    // More blocks on further lanes until the scene holds `total` (for the benchmarks).
+    function fillScene(total) {
+        var tdm = Vig.TimelineDataManager
+        var lane = 2
+        var frame = 0
+        while (tdm.blockCount < total) {
+            if (tdm.getLastLaneId() < lane)
+                tdm.addLane()
+            if (tdm.insertNewBlock(0, frame, lane) < 0) {
+                lane += 1
+                frame = 0
+                continue
+            }
+            frame += 60
+            if (frame > 9000) {
+                lane += 1
+                frame = 0
+            }
+        }
+    }
+
     function show(kind) {
         if (kind === "marker")
             timeline.selectMarker(ids.marker)
