@@ -3,8 +3,8 @@ import QtQuick.Controls 1.4 as QQC1
 import "../../components_fc/qml/BasicControls"
 
 // A labelled combo box for the property editors, the label above it. load() shows a choice
-// (an index outside the list shows the first) without reporting it; a choice made by the user
-// emits edited(index).
+// (an index outside the list shows the nearest end of it) without reporting it; a choice made
+// by the user emits edited(index).
 Column {
     id: root
 
@@ -19,8 +19,7 @@ Column {
     signal edited(int index)
 
     function load(index) {
-        var n = combo.count
-        combo.currentIndex = index >= 0 && index < n ? index : 0
+        combo.currentIndex = Math.max(0, Math.min(combo.count - 1, index))
     }
 
     spacing: 2
