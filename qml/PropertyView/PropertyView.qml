@@ -17,7 +17,8 @@ Item {
     property var timelineView: null
     property var mainView: null
     readonly property PropertyChanger changer: PropertyChanger {}
-    readonly property bool playbackMode: timelineView ? timelineView.isPlayback === true : false
+    // Follows the timeline's playback unless the window binds it itself.
+    property bool playbackMode: timelineView ? timelineView.isPlayback === true : false
     // The block shown, -1 for none.
     readonly property int blockId: internal.blockId
     readonly property var editors: [picture, message, fade, audio, screen, comment, scrollEditor,
