@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import "../../components_fc/qml/BasicControls"
+import "../ObjControls"
 
 // The framed image well of the property editors: a cell of an image sheet over the
 // checkerboard. It takes the focus on Tab and on a press; a double-click, or Space pressed and
@@ -76,6 +77,7 @@ FocusScope {
     }
 
     HintArea { hint: root.hintComponent === null ? root.hint : ""; hintTitle: root.title }
+    ComponentHintArea { hintComponent: root.hintComponent; pal: root.pal }
 
     QtObject {
         id: space
