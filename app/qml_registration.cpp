@@ -21,6 +21,7 @@
 #include "controls/dialog_placement.h"
 #include "project/data_manager.h"
 #include "recovery/recovery_manager.h"
+#include "property/property_registration.h"
 
 namespace vignetta {
 
@@ -96,6 +97,8 @@ void registerQmlTypes()
     // --- Crash recovery: "Vignetta.Recovery" 1.0 ----------------------------------------------
     // RecoveryManager: the recovery file of the open project and the restore question's data.
     qmlRegisterType<recovery::RecoveryManager>("Vignetta.Recovery", 1, 0, "RecoveryManager");
+    // --- Property panel and asset selectors: "Vignetta.Property" 1.0 ------------------------
+    property::registerPropertyTypes();
 }
 
 } // namespace vignetta

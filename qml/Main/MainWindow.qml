@@ -9,6 +9,7 @@ import Vignetta.Scene 1.0 as Vig
 import "../Controls" as Vig
 import "../Singletons" as Vig
 import "../Options"
+import "../PropertyView"
 import Vignetta.Project 1.0
 import Vignetta.Audio 1.0
 import "../../components_fc/qml/BasicControls"
@@ -186,6 +187,7 @@ ApplicationWindow {
         Vig.TimelineDataManager.clearData()
         Vig.TimelineDataManager.clearBuffer()
         Vig.TimelineDataManager.pushBuffer()
+        propertyView.checkedBlockChanged()
         KivraAPI.collectGarbage()
     }
 
@@ -315,6 +317,13 @@ ApplicationWindow {
                     id: propertyPane
                     anchors.fill: parent
                     anchors.leftMargin: 6
+
+                    // The timeline view and the main view are passed in when they exist.
+                    PropertyView {
+                        id: propertyView
+                        objectName: "propertyView"
+                        anchors.fill: parent
+                    }
                 }
                 Rectangle {
                     anchors { left: parent.left; top: parent.top; bottom: parent.bottom }

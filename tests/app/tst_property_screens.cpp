@@ -1,0 +1,149 @@
+#include "qml_registration.h"
+
+#include <QDir>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickItemGrabResult>
+#include <QQuickWindow>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtTest>
+
+// Renders every property editor and both asset selectors in every theme, checks that they
+// are drawn with the theme's colours, and keeps the pictures in <build>/screens for a look.
+class TestPropertyScreens : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void editors_data();
+    void editors();
+
+private:
+    QImage grab(QQuickItem *item);
+    QQuickItem *openSelector(QObject *selector);
+
+    QTemporaryDir m_settings;
+    QQmlEngine *m_engine = nullptr;
+    QObject *m_root = nullptr;
+    QString m_outDir;
+};
+
+void TestPropertyScreens::initTestCase()
+{
+    QCoreApplication::setOrganizationName("VignettaTests");
+    QCoreApplication::setApplicationName("PropertyScreens");
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
+    vignetta::registerQmlTypes();
+    m_outDir = QStringLiteral(VIGNETTA_BIN_DIR "/../screens");
+    QDir().mkpath(m_outDir);
+
+    m_engine = new QQmlEngine;
+    QQmlComponent component(m_engine, QUrl::fromLocalFile(QStringLiteral(
+                                          VIGNETTA_SOURCE_DIR "/tests/qml/property/ScreensHarness.qml")));
+    m_root = component.create();
+    QVERIFY2(m_root, qPrintable(component.errorString()));
+    const QString project =
+        QUrl::fromLocalFile(QStringLiteral(VIGNETTA_TEST_DATA "/property_project/")).toString();
+    QMetaObject::invokeMethod(m_root, "setUp", Q_ARG(QVariant, project));
+}
+
+void TestPropertyScreens::cleanupTestCase()
+{
+    delete m_root;
+    delete m_engine;
+}
+
+QImage TestPropertyScreens::grab(QQuickItem *item)
+{
+    QSharedPointer<QQuickItemGrabResult> result = item->grabToImage();
+    if (!result)
+        return QImage();
+    QSignalSpy ready(result.data(), &QQuickItemGrabResult::ready);
+    if (!ready.wait(5000))
+        return QImage();
+    return result->image().convertToFormat(QImage::Format_RGB32);
+}
+
+QQuickItem *TestPropertyScreens::openSelector(QObject *selector)
+{
+    QMetaObject::invokeMethod(selector, "open");
+    auto *window = selector->property("window").value<QQuickWindow *>();
+    if (!window || !QTest::qWaitFor([&] { return qFuzzyCompare(window->opacity(), 1.0); }))
+        return nullptr;
+    QTest::qWait(100); // the pictures load
+    return selector->property("contentItem").value<QQuickItem *>();
+}
+
+void TestPropertyScreens::editors_data()
+{
+    QTest::addColumn<QString>("theme");
+    QTest::addColumn<QColor>("normalBack1");
+    QTest::newRow("default") << "default" << QColor("#ffffff");
+    QTest::newRow("dark") << "dark" << QColor("#25282a");
+    QTest::newRow("highContrastWhite") << "highContrastWhite" << QColor("#ffffff");
+    QTest::newRow("highContrastBlack") << "highContrastBlack" << QColor("#000000");
+}
+
+void TestPropertyScreens::editors()
+{
+    QFETCH(QString, theme);
+    QFETCH(QColor, normalBack1);
+    QMetaObject::invokeMethod(m_root, "setTheme", Q_ARG(QVariant, theme));
+    auto *panel = m_root->property("panel").value<QQuickItem *>();
+    QVERIFY(panel);
+
+    const QStringList kinds = {"scene", "picture", "message", "fade", "sound",
+                               "screen", "scroll", "soundFade", "marker"};
+    for (const QString &kind : kinds) {
+        QMetaObject::invokeMethod(m_root, "show", Q_ARG(QVariant, kind));
+        QTest::qWait(20);
+        const QImage image = grab(panel);
+        QVERIFY(!image.isNull());
+        image.save(m_outDir + "/property_" + kind + "_" + theme + ".png");
+    }
+
+    // The picture editor's spin boxes are filled with the theme's field colour.
+    QMetaObject::invokeMethod(m_root, "show", Q_ARG(QVariant, QString("picture")));
+    auto *startX = panel->findChild<QQuickItem *>("startX");
+    QVERIFY(startX);
+    auto *spin = startX->findChild<QQuickItem *>("spinBox");
+    QVERIFY(spin);
+    const QImage spinImage = grab(spin);
+    QCOMPARE(QColor(spinImage.pixel(4, spinImage.height() / 2)).name(), normalBack1.name());
+
+    // Both selectors, opened from their editors.
+    auto *imageBox = panel->findChild<QObject *>("imageName");
+    QVERIFY(imageBox);
+    QObject *imageSelector = imageBox->property("selector").value<QObject *>();
+    QQuickItem *imageContent = openSelector(imageSelector);
+    QVERIFY(imageContent);
+    grab(imageContent).save(m_outDir + "/selector_image_" + theme + ".png");
+    QMetaObject::invokeMethod(imageSelector, "close");
+
+    QMetaObject::invokeMethod(m_root, "show", Q_ARG(QVariant, QString("message")));
+    auto *face = panel->findChild<QObject *>("face");
+    QVERIFY(face);
+    QObject *faceSelector = face->property("selector").value<QObject *>();
+    QQuickItem *faceContent = openSelector(faceSelector);
+    QVERIFY(faceContent);
+    grab(faceContent).save(m_outDir + "/selector_face_" + theme + ".png");
+    QMetaObject::invokeMethod(faceSelector, "close");
+
+    QMetaObject::invokeMethod(m_root, "show", Q_ARG(QVariant, QString("sound")));
+    auto *audioBox = panel->findChild<QObject *>("audioName");
+    QVERIFY(audioBox);
+    QObject *audioSelector = audioBox->property("selector").value<QObject *>();
+    QQuickItem *audioContent = openSelector(audioSelector);
+    QVERIFY(audioContent);
+    const QImage audioImage = grab(audioContent);
+    audioImage.save(m_outDir + "/selector_audio_" + theme + ".png");
+    QMetaObject::invokeMethod(audioSelector, "close");
+}
+
+QTEST_MAIN(TestPropertyScreens)
+#include "tst_property_screens.moc"
