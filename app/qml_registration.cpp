@@ -19,6 +19,8 @@
 #include "controls/checker_board_item.h"
 #include "controls/dialog_placement.h"
 #include "project/data_manager.h"
+#include "presets/file_copier.h"
+#include "presets/preset_collections.h"
 
 namespace vignetta {
 
@@ -85,6 +87,10 @@ void registerQmlTypes()
     // CheckerBoardPainter: the checkerboard behind transparent images (CheckerBoard2.qml).
     qmlRegisterType<CheckerBoardItem>("Vignetta.Controls", 1, 0, "CheckerBoardPainter");
     // --- end of UI foundation and project data ------------------------------------------------
+
+    // --- Presets: the collections and the file copier of the preset dialogs -----------------
+    qmlRegisterType<presets::PresetCollections>("Vignetta.Presets", 1, 0, "PresetCollections");
+    qmlRegisterType<presets::FileCopier>("Vignetta.Presets", 1, 0, "FileCopier");
 }
 
 } // namespace vignetta

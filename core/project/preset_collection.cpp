@@ -152,7 +152,8 @@ PresetNameVerdict checkNewPresetNames(const std::vector<PresetCategory> &userCat
                                       bool newCategory, std::string_view category,
                                       std::string_view preset)
 {
-    if (!isUsableName(category) || !isUsableName(preset))
+    // A category chosen from the file keeps the name it has there, whatever it holds.
+    if (!isUsableName(preset) || (newCategory ? !isUsableName(category) : category.empty()))
         return PresetNameVerdict::Incorrect;
     const PresetCategory *target = nullptr;
     for (const PresetCategory &existing : userCategories) {

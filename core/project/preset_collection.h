@@ -86,7 +86,8 @@ enum class PresetNameVerdict {
 };
 
 // Checks the names "Add Preset" was given against the user's categories. Names compare
-// character for character ("Intro" and "intro" differ).
+// character for character ("Intro" and "intro" differ). The rules of Incorrect apply to the
+// preset name and to a new category's name; an existing category only has to be named.
 PresetNameVerdict checkNewPresetNames(const std::vector<PresetCategory> &userCategories,
                                       bool newCategory, std::string_view category,
                                       std::string_view preset);

@@ -8,6 +8,7 @@ import Vignetta.Scene 1.0 as Vig
 import "../Controls" as Vig
 import "../Singletons" as Vig
 import "../Options"
+import "../Dialogs"
 import Vignetta.Project 1.0
 import "../../components_fc/qml/BasicControls"
 import "../Scripts/CommonScripts.js" as CommonScripts
@@ -107,6 +108,7 @@ ApplicationWindow {
         onShrinkTimeline: Vig.TimelineDataManager.pixelPerFrameScale = 1
         onExpandTimeline: Vig.TimelineDataManager.pixelPerFrameScale = 0
         onCopyAsEvent: window.copyAsEvent()
+        onOpenPresetSelector: presetSelector.open()
         onToolOptions: heavyProcessTimer.run(function() { optionsDialog.open() })
         onGameOpenFolder: window.openUrlLater(DataManager.projectUrl)
         onHelpContents: window.openUrlLater(
@@ -118,6 +120,7 @@ ApplicationWindow {
         id: projectManager
         objectName: "projectManager"
         mainMenu: mainMenu
+        presetDialog: exportPresetDialog
         onSuccess: window.showSuccess(message)
         onImported: {
             // Blocks that do not fit (block limit, past the last frame) are not inserted, and
@@ -192,6 +195,25 @@ ApplicationWindow {
     }
 
     AboutBox { id: aboutBox }
+
+    // --- Presets ----------------------------------------------------------------------------
+    // The selector closes with doImport set once the preset's files are in the project; its
+    // blocks then go to the cursor.
+    Dialog_PresetSelector {
+        id: presetSelector
+        objectName: "presetSelector"
+        projectFileUrl: projectManager.projectFileUrl
+        onClose: {
+            if (doImport && data) {
+                doImport = false
+                window.insertBlocks(data)
+            }
+        }
+    }
+    Dialog_ExportPreset {
+        id: exportPresetDialog
+        objectName: "exportPresetDialog"
+    }
 
     // The window frame follows a dark or light theme where the platform draws it.
     WindowThemeObserver { window: window }

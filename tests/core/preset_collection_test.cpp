@@ -175,6 +175,11 @@ TEST(PresetNames, ValidationOfAddPreset)
     EXPECT_EQ(checkNewPresetNames(user, false, "Intro", "Dawn"), V::PresetExists);
     EXPECT_EQ(checkNewPresetNames(user, false, "Intro", "dawn"), V::Ok);
     EXPECT_EQ(checkNewPresetNames(user, false, "Outro", "Dawn"), V::Ok);
+    // An existing category is taken by the name it has, even one no longer accepted as new.
+    const auto odd = parsePresetCollection(R"([{"name":"Odd\tone","presets":[]}])").categories;
+    EXPECT_EQ(checkNewPresetNames(odd, false, "Odd\tone", "Rain"), V::Ok);
+    EXPECT_EQ(checkNewPresetNames(odd, true, "Odd\tone", "Rain"), V::Incorrect);
+    EXPECT_EQ(checkNewPresetNames(odd, false, "", "Rain"), V::Incorrect);
     // Quotes and slashes are only text: names never become file names.
     EXPECT_EQ(checkNewPresetNames(user, true, "a/b \"c\" ../d", "<x>"), V::Ok);
 }
