@@ -176,7 +176,6 @@ Item {
             ]
         }
         function test_presetsThatCannotBeInsertedAreRefused(data) {
-            write("Project/secret", "kept")
             openSelector()
             choose(0, data.preset)
             selector.contentItem.ok()
