@@ -22,6 +22,8 @@
 #include "project/data_manager.h"
 #include "recovery/recovery_manager.h"
 #include "property/property_registration.h"
+#include "presets/file_copier.h"
+#include "presets/preset_collections.h"
 
 namespace vignetta {
 
@@ -99,6 +101,9 @@ void registerQmlTypes()
     qmlRegisterType<recovery::RecoveryManager>("Vignetta.Recovery", 1, 0, "RecoveryManager");
     // --- Property panel and asset selectors: "Vignetta.Property" 1.0 ------------------------
     property::registerPropertyTypes();
+    // --- Presets: the collections and the file copier of the preset dialogs -----------------
+    qmlRegisterType<presets::PresetCollections>("Vignetta.Presets", 1, 0, "PresetCollections");
+    qmlRegisterType<presets::FileCopier>("Vignetta.Presets", 1, 0, "FileCopier");
 }
 
 } // namespace vignetta

@@ -10,6 +10,7 @@ import "../Controls" as Vig
 import "../Singletons" as Vig
 import "../Options"
 import "../PropertyView"
+import "../Dialogs"
 import Vignetta.Project 1.0
 import Vignetta.Audio 1.0
 import "../../components_fc/qml/BasicControls"
@@ -135,6 +136,7 @@ ApplicationWindow {
         onShrinkTimeline: Vig.TimelineDataManager.pixelPerFrameScale = 1
         onExpandTimeline: Vig.TimelineDataManager.pixelPerFrameScale = 0
         onCopyAsEvent: window.copyAsEvent()
+        onOpenPresetSelector: presetSelector.open()
         onToolOptions: heavyProcessTimer.run(function() { optionsDialog.open() })
         onGameOpenFolder: window.openUrlLater(DataManager.projectUrl)
         onHelpContents: window.openUrlLater(KivraAPI.pathToUrl(
@@ -146,6 +148,7 @@ ApplicationWindow {
         id: projectManager
         objectName: "projectManager"
         mainMenu: mainMenu
+        presetDialog: exportPresetDialog
         onSuccess: window.showSuccess(message)
         onImported: {
             // Blocks that do not fit (block limit, past the last frame) are not inserted, and
@@ -242,6 +245,25 @@ ApplicationWindow {
     AboutBox {
         id: aboutBox
         objectName: "aboutBox"
+    }
+
+    // --- Presets ----------------------------------------------------------------------------
+    // The selector closes with doImport set once the preset's files are in the project; its
+    // blocks then go to the cursor.
+    Dialog_PresetSelector {
+        id: presetSelector
+        objectName: "presetSelector"
+        projectFileUrl: projectManager.projectFileUrl
+        onClose: {
+            if (doImport && data) {
+                doImport = false
+                window.insertBlocks(data)
+            }
+        }
+    }
+    Dialog_ExportPreset {
+        id: exportPresetDialog
+        objectName: "exportPresetDialog"
     }
 
     // The window frame follows a dark or light theme where the platform draws it.

@@ -2,7 +2,9 @@ import QtQuick 2.15
 import QtQuick.Dialogs 1.2
 import Qt.labs.settings 1.0
 import Kivra.fab 1.0
+import Kivra.append 1.0
 import Vignetta.Frame 1.0
+import Vignetta.Presets 1.0
 import Vignetta.Scene 1.0 as Vig
 import Vignetta.Project 1.0
 import Vignetta.Audio 1.0
@@ -143,9 +145,27 @@ Item {
     onFileExportPreset: {
         if (presetDialog) {
             presetDialog.data = Vig.TimelineDataManager.unify()
+            presetDialog.projectFileUrl = projectFileUrl
+            presetDialog.path = AppendAPI.standardDataLocation() + KivraAPI.directorySeparator()
+                    + "Presets"
             presetDialog.open()
         }
     }
+    // The dialog closes with doExport set once its files are in the collection.
+    Connections {
+        // Tests hand the manager a plain object for the dialog; only a real one has signals.
+        target: root.presetDialog && root.presetDialog.objectName !== undefined
+                ? root.presetDialog : null
+        ignoreUnknownSignals: true
+        function onClose() {
+            var dialog = root.presetDialog
+            if (!dialog.hasError && dialog.doExport) {
+                dialog.doExport = false
+                root.doExportPreset()
+            }
+        }
+    }
+    PresetCollections { id: presetStore }
 
     // --- Project --------------------------------------------------------------------------
     function clear() {
@@ -244,32 +264,21 @@ Item {
             error(qsTr("The export has failed."))
     }
 
+    // Appends the dialog's preset to the collection file at `url`. The file is read afresh and
+    // replaced through a temporary file; one that cannot be read is left as it is.
     function saveNewPreset(url) {
         var dialog = presetDialog
-        var preset = { "name": dialog.presetName, "data": dialog.data }
-        var categories = dialog.userPresetData || []
-        var category = null
-        if (dialog.newCategory) {
-            category = { "name": dialog.categoryName, "presets": [] }
-            categories.push(category)
-        } else {
-            for (var i = 0; i < categories.length; ++i) {
-                if (categories[i].name === dialog.categoryName) {
-                    category = categories[i]
-                    break
-                }
-            }
-        }
-        if (!category)
-            return
-        category.presets.push(preset)
-        KivraAPI.createDirectories(KivraAPI.pathToDirName(url))
-        if (KivraAPI.isFileExists(url))
-            KivraAPI.removeFile(url)
-        if (KivraAPI.writeFile(url, JSON.stringify(categories)))
+        var result = presetStore.savePreset(url, dialog.makeNewCategory, dialog.categoryName,
+                                            dialog.presetName, dialog.data)
+        if (result.ok) {
             success(qsTr("The add preset has succeeded."))
-        else
-            error(qsTr("The add preset has failed."))
+            return
+        }
+        // A category that has gone since the dialog read the file: nothing to add it to.
+        if (result.noSuchCategory)
+            return
+        console.warn(result.error)
+        error(qsTr("The add preset has failed."))
     }
 
     // --- Confirmations --------------------------------------------------------------------

@@ -177,34 +177,47 @@ TestCase {
         var dir = KivraAPI.getTemporaryDir()
         var url = KivraAPI.pathToUrl(dir + "/Presets/presets.json").toString()
         var scene = [{ blockId: 1, laneId: 1, eventData: { blockStart: 0 } }]
-        var existing = [{ name: "Openings", presets: [] }]
-        manager.presetDialog = { data: scene, userPresetData: existing, categoryName: "Weather",
-                                 presetName: "Rain", newCategory: true }
+        function dialog(category, preset, makeNew) {
+            return { data: scene, categoryName: category, presetName: preset,
+                     makeNewCategory: makeNew }
+        }
         // The folder does not exist yet: it is created.
+        manager.presetDialog = dialog("Openings", "Dawn", true)
         manager.saveNewPreset(url)
         compare(successes.count, 1)
         compare(successes.signalArguments[0][0], "The add preset has succeeded.")
+
+        manager.presetDialog = dialog("Weather", "Rain", true)
+        manager.saveNewPreset(url)
         var saved = JSON.parse(KivraAPI.readFile(url))
         compare(saved.length, 2)
         compare(saved[1].name, "Weather")
         compare(saved[1].presets[0].name, "Rain")
         compare(saved[1].presets[0].data[0].blockId, 1)
 
-        // Into an existing category: the file is replaced with the whole list.
-        manager.presetDialog = { data: scene, userPresetData: saved, categoryName: "Openings",
-                                 presetName: "Dawn", newCategory: false }
+        // Into an existing category: appended after the presets it holds.
+        manager.presetDialog = dialog("Openings", "Dusk", false)
         manager.saveNewPreset(url)
         saved = JSON.parse(KivraAPI.readFile(url))
-        compare(saved[0].presets.length, 1)
-        compare(saved[0].presets[0].name, "Dawn")
+        compare(saved[0].presets.length, 2)
+        compare(saved[0].presets[1].name, "Dusk")
+        compare(successes.count, 3)
 
         // An unknown category writes nothing and says nothing.
-        manager.presetDialog = { data: scene, userPresetData: saved, categoryName: "Nowhere",
-                                 presetName: "Lost", newCategory: false }
+        var before = KivraAPI.readFile(url)
+        manager.presetDialog = dialog("Nowhere", "Lost", false)
         manager.saveNewPreset(url)
-        compare(successes.count, 2)
+        compare(successes.count, 3)
         compare(errors.count, 0)
-        compare(JSON.parse(KivraAPI.readFile(url))[0].presets.length, 1)
+        compare(KivraAPI.readFile(url), before)
+
+        // A file that cannot be read is reported and left as it was.
+        verify(KivraAPI.writeFile(url, "[{\"name\":"))
+        manager.presetDialog = dialog("Weather", "Snow", true)
+        manager.saveNewPreset(url)
+        compare(errors.count, 1)
+        compare(errors.signalArguments[0][0], "The add preset has failed.")
+        compare(KivraAPI.readFile(url), "[{\"name\":")
         KivraAPI.removeDir(dir)
         manager.presetDialog = null
     }
