@@ -1,7 +1,10 @@
 #include "preview/glyph_cache.h"
 
 #include <QFontMetricsF>
-#include <QPainterPathStroker>
+#include <QPainter>
+#include <QPen>
+
+#include <cmath>
 
 namespace vignetta::preview {
 
@@ -18,7 +21,24 @@ bool drawsNothing(char32_t c)
     return c <= 0x20 || (c >= 0x7F && c < 0xA0) || c == 0xA0 || c == 0x3000;
 }
 
+// Sprites kept at most; past this the cache starts afresh (a page rarely needs a hundred).
+constexpr int maxSprites = 8192;
+
 } // namespace
+
+void strokeAndFill(QPainter &painter, const QPainterPath &glyph, const QColor &color)
+{
+    QPen pen(textOutlineColor(), outlineWidth);
+    pen.setJoinStyle(Qt::RoundJoin);
+    pen.setCapStyle(Qt::FlatCap);
+    painter.strokePath(glyph, pen);
+    painter.fillPath(glyph, color);
+}
+
+QColor textOutlineColor()
+{
+    return QColor::fromRgbF(0, 0, 0, 0.5);
+}
 
 GlyphCache::GlyphCache()
 {
@@ -39,7 +59,14 @@ void GlyphCache::setFontFamily(const QString &families)
     }
     if (familyList_.isEmpty())
         familyList_.append(QStringLiteral("monospace"));
+    clear();
+}
+
+void GlyphCache::clear()
+{
     glyphs_.clear();
+    sprites_.clear();
+    fonts_.clear();
 }
 
 QFont GlyphCache::font(int pixelSize) const
@@ -64,21 +91,52 @@ const GlyphCache::Glyph &GlyphCache::glyph(char32_t character, int pixelSize)
     if (it != glyphs_.end())
         return it.value();
 
+    auto sized = fonts_.find(pixelSize);
+    if (sized == fonts_.end()) {
+        const QFont f = font(pixelSize);
+        sized = fonts_.insert(pixelSize, SizedFont{f, QFontMetricsF(f)});
+    }
     Glyph glyph;
-    const QFont f = font(pixelSize);
     const QString text = characterText(character);
-    glyph.advance = QFontMetricsF(f).horizontalAdvance(text);
+    glyph.advance = sized->metrics.horizontalAdvance(text);
     if (!drawsNothing(character)) {
-        glyph.fill.addText(0, 0, f, text);
+        glyph.fill.addText(0, 0, sized->font, text);
         glyph.fill.setFillRule(Qt::WindingFill);
-        QPainterPathStroker stroker;
-        stroker.setWidth(outlineWidth);
-        stroker.setJoinStyle(Qt::RoundJoin);
-        stroker.setCapStyle(Qt::FlatCap);
-        glyph.outline = stroker.createStroke(glyph.fill);
         glyph.empty = glyph.fill.isEmpty();
     }
     return glyphs_.insert(key, glyph).value();
+}
+
+const GlyphCache::Sprite &GlyphCache::sprite(char32_t character, int pixelSize, QRgb color,
+                                             int phaseX, int phaseY)
+{
+    const quint64 key = (quint64(character & 0x1FFFFF) << 36) | (quint64(pixelSize & 0xFF) << 28) |
+                        (quint64(color & 0xFFFFFF) << 4) | (quint64(phaseX & 3) << 2) |
+                        quint64(phaseY & 3);
+    auto it = sprites_.find(key);
+    if (it != sprites_.end())
+        return it.value();
+    if (sprites_.size() >= maxSprites)
+        sprites_.clear();
+
+    Sprite sprite;
+    const Glyph &g = glyph(character, pixelSize);
+    if (!g.empty) {
+        const QPointF phase(double(phaseX) / spritePhases, double(phaseY) / spritePhases);
+        const double reach = outlineWidth / 2 + 1;
+        const QRectF bounds =
+            g.fill.boundingRect().adjusted(-reach, -reach, reach, reach).translated(phase);
+        const QRect area(QPoint(int(std::floor(bounds.left())), int(std::floor(bounds.top()))),
+                         QPoint(int(std::ceil(bounds.right())), int(std::ceil(bounds.bottom()))));
+        sprite.offset = area.topLeft();
+        sprite.image = QImage(area.size(), QImage::Format_ARGB32_Premultiplied);
+        sprite.image.fill(Qt::transparent);
+        QPainter painter(&sprite.image);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.translate(phase - QPointF(area.topLeft()));
+        strokeAndFill(painter, g.fill, QColor(color));
+    }
+    return sprites_.insert(key, sprite).value();
 }
 
 } // namespace vignetta::preview

@@ -1,9 +1,16 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QHash>
+#include <QImage>
 #include <QPainterPath>
+#include <QPoint>
+#include <QRgb>
 #include <QString>
+
+class QPainter;
 
 namespace vignetta::preview {
 
@@ -17,8 +24,7 @@ public:
 
     struct Glyph
     {
-        QPainterPath fill;    // the character with its baseline start at (0, 0)
-        QPainterPath outline; // the area of its 4-pixel round-joined stroke
+        QPainterPath fill; // the character with its baseline start at (0, 0)
         double advance = 0;
         bool empty = true; // nothing to draw (a space, a control character)
     };
@@ -34,16 +40,40 @@ public:
     double advance(char32_t character, int pixelSize);
     const Glyph &glyph(char32_t character, int pixelSize);
 
-    void clear() { glyphs_.clear(); }
+    // A character already outlined and filled in a colour, as an image to copy onto the page.
+    // It is drawn for a position whose fraction is (phaseX, phaseY) quarters of a pixel: the
+    // image goes to (floor(x) + offset.x(), floor(y) + offset.y()) for a baseline start (x, y).
+    struct Sprite
+    {
+        QImage image; // null when the character draws nothing
+        QPoint offset;
+    };
+    static constexpr int spritePhases = 4;
+    const Sprite &sprite(char32_t character, int pixelSize, QRgb color, int phaseX, int phaseY);
+
+    void clear();
     int size() const { return glyphs_.size(); }
 
 private:
     QString families_;
     QStringList familyList_;
     QHash<quint64, Glyph> glyphs_;
+    QHash<quint64, Sprite> sprites_;
+    struct SizedFont
+    {
+        QFont font;
+        QFontMetricsF metrics;
+    };
+    QHash<int, SizedFont> fonts_;
 };
 
-// The stroke of the characters' outline, as the preview draws it.
+// The stroke of the characters' outline, as the preview draws it, and its colour: black at half
+// opacity.
 constexpr double outlineWidth = 4.0;
+QColor textOutlineColor();
+
+// Draws a character's outline: first its stroke (outlineWidth, round joins, in the outline
+// colour), then its fill in `color`.
+void strokeAndFill(QPainter &painter, const QPainterPath &glyph, const QColor &color);
 
 } // namespace vignetta::preview

@@ -13,11 +13,6 @@ namespace vignetta::preview {
 
 using text::DrawOp;
 
-QColor textOutlineColor()
-{
-    return QColor::fromRgbF(0, 0, 0, 0.5);
-}
-
 namespace {
 
 void paintBackground(QPainter &painter, const QRectF &window, const TextWindowStyle &style)
@@ -28,6 +23,39 @@ void paintBackground(QPainter &painter, const QRectF &window, const TextWindowSt
     } else if (style.background == 1) {
         painter.fillRect(window, QColor::fromRgbF(0, 0, 0, 0.5));
     }
+}
+
+// Draws a character with its baseline starting at (x, y): the outline, then the fill. When the
+// painter only shifts, the character is copied from a ready-drawn sprite placed to a quarter
+// pixel; otherwise (a scaled painter) its outline is filled directly.
+void drawCharacter(QPainter &painter, GlyphCache &glyphs, const DrawOp &op, double x, double y,
+                   QRgb color, bool sprites)
+{
+    if (sprites) {
+        const QTransform &shift = painter.combinedTransform();
+        const double dx = x + shift.dx();
+        const double dy = y + shift.dy();
+        const int phases = GlyphCache::spritePhases;
+        const double px = std::round(dx * phases);
+        const double py = std::round(dy * phases);
+        const double baseX = std::floor(px / phases);
+        const double baseY = std::floor(py / phases);
+        const GlyphCache::Sprite &sprite = glyphs.sprite(
+            op.character, op.fontSize, color, int(px - baseX * phases), int(py - baseY * phases));
+        if (sprite.image.isNull())
+            return;
+        // Placed in device pixels: the copy must not be moved by a fraction again.
+        painter.drawImage(
+            QPointF(baseX + sprite.offset.x() - shift.dx(), baseY + sprite.offset.y() - shift.dy()),
+            sprite.image);
+        return;
+    }
+    const GlyphCache::Glyph &glyph = glyphs.glyph(op.character, op.fontSize);
+    if (glyph.empty)
+        return;
+    painter.translate(x, y);
+    strokeAndFill(painter, glyph.fill, QColor(color));
+    painter.translate(-x, -y);
 }
 
 // Top of the line an op belongs to; the ops of a page run down the page line by line.
@@ -71,13 +99,13 @@ void paintTextWindow(QPainter &painter, const QSizeF &windowSize, const TextWind
         painter.setClipRect(shown, Qt::IntersectClip);
         painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setPen(Qt::NoPen);
-        const QColor outline = textOutlineColor();
+        const bool sprites = painter.combinedTransform().type() <= QTransform::TxTranslate;
         const QImage &icons = resources.iconSheet();
         const std::vector<DrawOp> &ops = engine.ops();
         const double visibleTop = shown.top() - top;
         const double visibleBottom = shown.bottom() - top;
         long long lastColor = -1;
-        QColor fill;
+        QRgb fill = 0;
         for (std::size_t i = firstVisibleOp(ops, visibleTop); i < ops.size(); ++i) {
             const DrawOp &op = ops[i];
             if (lineTop(op) > visibleBottom)
@@ -88,19 +116,13 @@ void paintTextWindow(QPainter &painter, const QSizeF &windowSize, const TextWind
                     painter.drawImage(QPointF(left + op.x, top + op.y), icons, cell);
                 continue;
             }
-            const GlyphCache::Glyph &glyph = glyphs.glyph(op.character, op.fontSize);
-            if (glyph.empty)
-                continue;
             if (op.number != lastColor) {
-                fill = QColor(resources.textColor(op.number));
+                fill = resources.textColor(op.number);
                 lastColor = op.number;
             }
             const double h = op.lineHeight;
             const double baseline = op.y + h - (h - op.fontSize * 0.7) / 2;
-            painter.translate(left + op.x, top + baseline);
-            painter.fillPath(glyph.outline, outline);
-            painter.fillPath(glyph.fill, fill);
-            painter.translate(-(left + op.x), -(top + baseline));
+            drawCharacter(painter, glyphs, op, left + op.x, top + baseline, fill, sprites);
         }
         painter.restore();
     }

@@ -29,9 +29,6 @@ struct TextWindowStyle
     double textWidth = 780;
 };
 
-// The outline drawn around every character: black at half opacity.
-QColor textOutlineColor();
-
 // Draws a message window of the given size at (0, 0): its background, then the text engine's
 // current page (characters outlined, then filled in their skin colour, and icons from the icon
 // sheet) at the margin shifted down by the engine's scroll position, then the face cell at the

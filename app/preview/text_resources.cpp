@@ -64,10 +64,9 @@ QRgb TextResources::textColor(long long n) const
     const int y = colorOriginY + int(row) * colorCell + colorCell / 2;
     if (!windowSkin_.valid(x, y))
         return qRgb(0, 0, 0);
-    // Premultiplied channels are the pixel drawn over black.
-    const QRgb p = windowSkin_.pixel(x, y);
-    const QRgb premultiplied = qPremultiply(p);
-    return qRgb(qRed(premultiplied), qGreen(premultiplied), qBlue(premultiplied));
+    // The pixel drawn over black: each channel weighted by its alpha.
+    const QRgb over = qPremultiply(windowSkin_.pixelColor(x, y).rgba());
+    return qRgb(qRed(over), qGreen(over), qBlue(over));
 }
 
 QRect TextResources::iconCell(long long n)
