@@ -110,6 +110,9 @@ void paintTextWindow(QPainter &painter, const QSizeF &windowSize, const TextWind
             const DrawOp &op = ops[i];
             if (lineTop(op) > visibleBottom)
                 break;
+            // Beyond the right edge of the text area nothing shows (a long line goes on there).
+            if (op.x > style.textWidth)
+                continue;
             if (op.kind == DrawOp::Kind::icon) {
                 const QRect cell = TextResources::iconCell(op.number);
                 if (icons.rect().intersects(cell))
