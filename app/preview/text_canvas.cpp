@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "project/data_manager.h"
+#include "preview/utf8_text.h"
 #include "text/conversion.h"
 
 namespace vignetta::preview {
@@ -215,7 +216,7 @@ void TextCanvas::repaint()
                                           faceImageIndex_);
     engine_.setStartX(faceImageName_.isEmpty() ? 0 : text::kFaceTextX);
     engine_.setCanvasHeight(scroll_ ? 0 : visibleLineNumber_ * standardLineHeight_);
-    std::u32string converted = text::convertText(text_.toStdString(), names_);
+    std::u32string converted = text::convertText(utf8Text(text_), names_);
     if (scroll_ && playbackMode_)
         engine_.startScroll(std::move(converted));
     else if (playbackMode_)

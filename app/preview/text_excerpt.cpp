@@ -1,5 +1,6 @@
 #include "preview/text_excerpt.h"
 
+#include "preview/utf8_text.h"
 #include "project/data_manager.h"
 #include "text/excerpt.h"
 
@@ -53,7 +54,7 @@ void TextExcerpt::readNames()
 void TextExcerpt::refresh()
 {
     const QString text =
-        QString::fromStdString(text::blockExcerpt(message_.toStdString(), isComment_, names_));
+        QString::fromStdString(text::blockExcerpt(utf8Text(message_), isComment_, names_));
     if (text != text_) {
         text_ = text;
         emit textChanged();

@@ -302,6 +302,18 @@ private slots:
         QCOMPARE(textSpy.count(), 4);
     }
 
+    void oddTextFromTheInterfaceIsNeutral()
+    {
+        TextCanvas canvas;
+        setUpWindow(canvas);
+        // A lone surrogate (as a text field may hold) is one replacement character.
+        canvas.setText(QString(QChar(0xD800)) + "a\\C[" + QString(QChar(0xDC00)));
+        canvas.repaint();
+        QCOMPARE(canvas.visibleCharacters(), 4);
+        QCOMPARE(canvas.engine().ops()[0].character, U'\uFFFD');
+        QVERIFY(!paintItem(canvas).isNull());
+    }
+
     void playbackAndScrollingThroughTheItem()
     {
         TextCanvas canvas;
