@@ -15,8 +15,9 @@ class QPainter;
 namespace vignetta::preview {
 
 // Outlines and widths of single characters in the message preview's font, by character and
-// pixel size. The text engine measures through advance(); the painter fills the cached
-// outlines, so that a character's shape is built once, not at every paint.
+// pixel size, and sprites of them outlined and filled. The text engine measures through
+// advance(); the painter copies sprites (or, on a scaled painter, strokes and fills the
+// outlines), so that a character is shaped and drawn once, not at every paint.
 class GlyphCache
 {
 public:
@@ -52,7 +53,6 @@ public:
     const Sprite &sprite(char32_t character, int pixelSize, QRgb color, int phaseX, int phaseY);
 
     void clear();
-    int size() const { return glyphs_.size(); }
 
 private:
     QString families_;
