@@ -11,6 +11,8 @@
 #include "image_cache_registry.h"
 #include "preview/image_loader.h"
 #include "preview/preview_body.h"
+#include "preview/text_canvas.h"
+#include "preview/text_excerpt.h"
 #include "preview/thumbnail.h"
 #include "services/append_api.h"
 #include "services/kivra_api.h"
@@ -54,6 +56,11 @@ void registerQmlTypes()
     // KivraAPI.clearImageCache() empties the picture loader's decoded images.
     setImageCacheClearer(QStringLiteral("preview.imageLoader"),
                          [] { preview::ImageLoader::instance().clearImages(); });
+
+    // --- Message text: the message window and scrolling text of the preview, and the excerpts
+    // of text blocks. "Vignetta.Text" 1.0.
+    qmlRegisterType<preview::TextCanvas>("Vignetta.Text", 1, 0, "TextCanvas");
+    qmlRegisterType<preview::TextExcerpt>("Vignetta.Text", 1, 0, "TextExcerpt");
 
     // --- Main window frame: deferred heavy operations, zoom steps, placement, import check --
     qmlRegisterType<app::HeavyProcessTimer>("Vignetta.Frame", 1, 0, "HeavyProcessTimer");
