@@ -19,6 +19,11 @@
 #include "controls/checker_board_item.h"
 #include "controls/dialog_placement.h"
 #include "project/data_manager.h"
+#include "timeline/block_window_model.h"
+#include "timeline/ghost_model.h"
+#include "timeline/ruler_scale.h"
+#include "timeline/selected_block.h"
+#include "timeline/timeline_controller.h"
 
 namespace vignetta {
 
@@ -71,6 +76,18 @@ void registerQmlTypes()
         qmlRegisterUncreatableType<bridge::BlockListModel>(
             uri, 1, 0, "BlockListModel",
             QStringLiteral("Read TimelineDataManager.markers or a lane's blocks"));
+    }
+
+    // --- Timeline view: "Vignetta.Timeline" 1.0 -----------------------------------------------
+    {
+        const char *uri = "Vignetta.Timeline";
+        qmlRegisterType<timeline::TimelineController>(uri, 1, 0, "TimelineController");
+        qmlRegisterType<timeline::BlockWindowModel>(uri, 1, 0, "BlockWindowModel");
+        qmlRegisterType<timeline::RulerScale>(uri, 1, 0, "RulerScale");
+        qmlRegisterUncreatableType<timeline::GhostModel>(uri, 1, 0, "GhostModel",
+                                                         QStringLiteral("Read controller.ghosts"));
+        qmlRegisterUncreatableType<timeline::SelectedBlock>(
+            uri, 1, 0, "SelectedBlock", QStringLiteral("Read checkedBlocks"));
     }
 
     // --- UI foundation and project data -----------------------------------------------------

@@ -331,19 +331,28 @@ bool TimelineDataManager::deleteBlock(int blockId, int laneId)
 QVariantList TimelineDataManager::insertBlocks(const QJSValue &blocks, int frame, int laneId)
 {
     const std::vector<Block> set = blockSetFrom(blocks, "insertBlocks:");
-    if (set.empty())
+    QVariantList result;
+    for (int id : insertBlockSet(set, frame, laneId))
+        result.append(id);
+    return result;
+}
+
+std::vector<int> TimelineDataManager::insertBlockSet(const std::vector<Block> &blocks, int frame,
+                                                     int laneId)
+{
+    if (blocks.empty())
         return {};
-    const std::vector<int> ids = scene::insertBlocks(doc_, set, frame, laneId);
+    const std::vector<int> ids = scene::insertBlocks(doc_, blocks, frame, laneId);
     if (ids.empty())
         return {};
     syncModels();
     pushBuffer();
-    QVariantList result;
+    QVariantList inserted;
     for (int id : ids)
-        result.append(id);
+        inserted.append(id);
     emit dataChanged();
-    emit blocksInserted(result);
-    return result;
+    emit blocksInserted(inserted);
+    return ids;
 }
 
 int TimelineDataManager::insertNewBlock(int mode, int frame, int laneId)
@@ -372,7 +381,13 @@ bool TimelineDataManager::moveBlocks(const QJSValue &dragged, int startFrame, in
             return false;
         set.push_back(Block::fromJson(item));
     }
-    if (!scene::moveBlocks(doc_, set, startFrame, startLane))
+    return moveBlockSet(set, startFrame, startLane);
+}
+
+bool TimelineDataManager::moveBlockSet(const std::vector<Block> &dragged, int startFrame,
+                                       int startLane)
+{
+    if (!scene::moveBlocks(doc_, dragged, startFrame, startLane))
         return false;
     syncModels();
     pushBuffer();

@@ -79,6 +79,11 @@ public:
     // For C++ peers (preview, conversion): the current document, read-only.
     const scene::Document &document() const { return doc_; }
     const scene::UndoBuffer &undoBuffer() const { return buffer_; }
+    // The editing operations below for C++ callers (the timeline controller), on blocks that
+    // have been read and checked already; same results and snapshots.
+    std::vector<int> insertBlockSet(const std::vector<scene::Block> &blocks, int frame,
+                                    int laneId);
+    bool moveBlockSet(const std::vector<scene::Block> &dragged, int startFrame, int startLane);
 
     int numUndo() const { return scene::numUndo; }
     int maxLanes() const { return scene::maxLanes; }
