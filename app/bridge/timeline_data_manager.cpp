@@ -119,8 +119,10 @@ void TimelineDataManager::setPixelPerFrameScale(int scale)
     pixelPerFrameScale_ = scale;
     pixelPerFrame_ = Constants::pixelPerFrameAt(scale);
     laneHeight_ = Constants::laneHeightAt(scale);
-    resetModels();
+    // Views learn the new zoom first, so that the items the reset creates get their geometry
+    // at once.
     emit pixelPerFrameScaleChanged();
+    resetModels();
 }
 
 // --- Builders ---

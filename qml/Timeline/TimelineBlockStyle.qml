@@ -56,6 +56,7 @@ Item {
         active: style.showContents && style.expanded
                 && style.block.blockMode === 0
         sourceComponent: Rectangle {
+            id: box
             objectName: "thumbnailBox"
             color: "transparent"
             border.color: style.theme.controlFrame
@@ -78,12 +79,12 @@ Item {
             }
             Connections {
                 target: style.block
-                function onImageNameChanged() { parent.refresh() }
+                function onImageNameChanged() { box.refresh() }
             }
             Connections {
                 target: style.block.view
-                function onThumbnailRevisionChanged() { parent.refresh() }
-                function onMainViewChanged() { parent.refresh() }
+                function onThumbnailRevisionChanged() { box.refresh() }
+                function onMainViewChanged() { box.refresh() }
             }
             Component.onCompleted: refresh()
         }
