@@ -24,6 +24,7 @@
 #include "timeline/ruler_scale.h"
 #include "timeline/selected_block.h"
 #include "timeline/timeline_controller.h"
+#include "timeline/visible_blocks_model.h"
 
 namespace vignetta {
 
@@ -83,6 +84,7 @@ void registerQmlTypes()
         const char *uri = "Vignetta.Timeline";
         qmlRegisterType<timeline::TimelineController>(uri, 1, 0, "TimelineController");
         qmlRegisterType<timeline::BlockWindowModel>(uri, 1, 0, "BlockWindowModel");
+        qmlRegisterType<timeline::VisibleBlocksModel>(uri, 1, 0, "VisibleBlocksModel");
         qmlRegisterType<timeline::RulerScale>(uri, 1, 0, "RulerScale");
         qmlRegisterUncreatableType<timeline::GhostModel>(uri, 1, 0, "GhostModel",
                                                          QStringLiteral("Read controller.ghosts"));

@@ -119,10 +119,8 @@ void TimelineDataManager::setPixelPerFrameScale(int scale)
     pixelPerFrameScale_ = scale;
     pixelPerFrame_ = Constants::pixelPerFrameAt(scale);
     laneHeight_ = Constants::laneHeightAt(scale);
-    // Views learn the new zoom first, so that the items the reset creates get their geometry
-    // at once.
+    // The models hold frames, not pixels: views lay their items out again from the new zoom.
     emit pixelPerFrameScaleChanged();
-    resetModels();
 }
 
 // --- Builders ---
@@ -514,7 +512,9 @@ bool TimelineDataManager::undo()
 {
     if (!buffer_.undo(doc_))
         return false;
-    resetModels();
+    // The models follow the snapshot with row signals for what differs from the current
+    // document, so views keep the items of everything an undo leaves alone.
+    syncModels();
     emit undoStateChanged();
     emit documentReset();
     emit dataChanged();
@@ -525,7 +525,7 @@ bool TimelineDataManager::redo()
 {
     if (!buffer_.redo(doc_))
         return false;
-    resetModels();
+    syncModels();
     emit undoStateChanged();
     emit documentReset();
     emit dataChanged();

@@ -99,7 +99,7 @@ public:
     void setScreenHeight(int height);
     int pixelPerFrameScale() const { return pixelPerFrameScale_; }
     // 0 (expanded: 4 pixels per frame, 64-pixel lanes) or 1 (shrunk: 1 and 32); other values
-    // are ignored. A change resets the models.
+    // are ignored. The models hold frames and do not change.
     void setPixelPerFrameScale(int scale);
     int pixelPerFrame() const { return pixelPerFrame_; }
     int laneHeight() const { return laneHeight_; }

@@ -40,7 +40,7 @@ TimelineController::TimelineController(QObject *parent)
 {
     stepTimer_.setInterval(stepInterval);
     stepTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&stepTimer_, &QTimer::timeout, this, &TimelineController::flushMouse);
+    connect(&stepTimer_, &QTimer::timeout, this, &TimelineController::stepMouse);
     connect(&clock_, &PlaybackClock::tick, this, &TimelineController::onTick);
 }
 
@@ -313,7 +313,7 @@ void TimelineController::moveMouse(qreal x, qreal y)
     latestMouse_ = QPointF(x, y);
 }
 
-void TimelineController::flushMouse()
+void TimelineController::stepMouse()
 {
     const double dx = latestMouse_.x() - lastMouse_.x();
     const double dy = latestMouse_.y() - lastMouse_.y();
@@ -357,7 +357,7 @@ void TimelineController::flushMouse()
 
 void TimelineController::releaseMouse()
 {
-    flushMouse();
+    stepMouse();
     switch (capture_) {
     case Capture::Block:
         finishDrop();

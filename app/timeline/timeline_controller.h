@@ -132,6 +132,9 @@ public:
     // selected and follows the mouse until the release.
     Q_INVOKABLE void pressMarker(int blockId, qreal x);
     Q_INVOKABLE void moveMouse(qreal x, qreal y);
+    // Applies the movement since the last step; the step timer calls it once per frame while
+    // the mouse is captured.
+    Q_INVOKABLE void stepMouse();
     Q_INVOKABLE void releaseMouse();
     Q_INVOKABLE void cancelMouse();
 
@@ -213,7 +216,6 @@ private:
     void setInserting(bool inserting);
     void beginCapture(Capture capture, QPointF at);
     void endCapture();
-    void flushMouse();
     void finishDrop();
     void finishMarker();
     void abandonDrag();

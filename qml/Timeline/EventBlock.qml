@@ -1,11 +1,16 @@
 import QtQuick 2.15
+import Kivra.append 1.0
 import Vignetta.Scene 1.0 as Vig
 import "../Controls" as Vig
+import "../../components_fc/qml/BasicControls"
 
 // One block of a lane, placed by its frames (x = start x pixels per frame, width = length x
-// pixels per frame) from the lane's block model. A grip at each edge resizes a resizable kind
-// (the controller decides); the body moves the selection. A press is reported to the view and
-// then left to the lane area beneath, which follows the mouse until the release.
+// pixels per frame) from the lane's block model, and drawn in layers: the frame, the background
+// (plain, hovered or selected), and on blocks wider than 20 pixels the picture thumbnail or the
+// text excerpt of expanded lanes and the kind icon. A grip at each edge (mouseareaGap wide)
+// resizes a resizable kind (the controller decides); the body moves the selection. A press is
+// reported to the view and then left to the lane area beneath, which follows the mouse until the
+// release. The item is kept light: a long scene shows many of them.
 Item {
     id: block
 
@@ -21,40 +26,108 @@ Item {
     property int maxDelay: 0
     property string imageName: ""
     property string messageText: ""
-    // A drag ghost, drawn as an outline only.
-    property bool dummyMode: false
 
     readonly property int pixelPerFrame: view ? view.pixelPerFrame : 1
     readonly property real blockRight: x + width
     readonly property real minWidth: minDelay * pixelPerFrame
     readonly property real maxWidth: maxDelay * pixelPerFrame
     readonly property bool allowEdit: view ? view.allowEdit : false
-    readonly property bool hasThumb: blockMode === Vig.TimelineDataManager.mode_picture
-                                     && imageName !== "" && !!(view && view.mainView)
+    readonly property bool hasThumb: thumbnailBox.status === Loader.Ready && imageName !== ""
+                                     && !!view && !!view.mainView
     readonly property string iconSource: view ? view.blockIconSource(blockMode) : ""
-    readonly property alias style: style
-    readonly property alias control: control
+    // Look state.
+    readonly property bool hovered: area.containsMouse
+    readonly property bool checked: !!view && view.selectionRevision >= 0
+                                    && view.isBlockChecked(blockId)
+    readonly property bool dragging: checked && !!view && view.dragMode !== 0
+    readonly property bool expanded: height > 32
+    readonly property bool showContents: width > 20
     // Grip width: 8 pixels on blocks wider than 23, 2 above 5, else 1.
     readonly property real mouseareaGap: width > 23 ? 8 : width > 5 ? 2 : 1
 
     x: blockStart * pixelPerFrame
-    y: 0
     width: blockDelay * pixelPerFrame
     height: view ? view.laneHeight : 0
-    opacity: control.dragging ? 0.5 : 1
+    opacity: dragging ? 0.5 : 1
 
-    TimelineBlockControl {
-        id: control
-        hovered: tipArea.containsMouse || bodyArea.containsMouse || tailArea.containsMouse
-        checked: !!block.view && block.view.selectionRevision >= 0
-                 && block.view.isBlockChecked(block.blockId)
-        dragging: !block.dummyMode && checked && !!block.view && block.view.dragMode !== 0
+    // 1. Frame.
+    Rectangle {
+        width: parent.width
+        height: parent.height - 1
+        color: ThemeManager.currentTheme.controlFrame
+        opacity: block.dragging ? 0.75 : 1
     }
-
-    TimelineBlockStyle {
-        id: style
-        block: block
-        anchors.fill: parent
+    // 2. Background: the view's shared gradients, flat when selected.
+    Rectangle {
+        x: parent.width > 2 ? 1 : 0
+        y: 1
+        width: parent.width > 2 ? parent.width - 2 : parent.width
+        height: parent.height - 2
+        color: ThemeManager.currentTheme.hotButton1
+        gradient: block.checked || !block.view ? null
+                  : block.hovered ? block.view.hoverGradient : block.view.blockGradient
+    }
+    // 3. Contents: the thumbnail of a picture ...
+    Loader {
+        id: thumbnailBox
+        x: 4
+        y: 4
+        width: block.height - 10
+        height: width
+        active: block.showContents && block.expanded && block.blockMode === 0
+        sourceComponent: Rectangle {
+            id: box
+            objectName: "thumbnailBox"
+            color: "transparent"
+            border.color: ThemeManager.currentTheme.controlFrame
+            Vig.CheckerBoard2 { anchors.margins: 1 }
+            Thumbnail {
+                id: thumbnail
+                objectName: "thumbnail"
+                anchors.centerIn: parent
+                width: 50
+                height: 50
+            }
+            // The image comes from the preview's picture cache, once it has loaded the picture.
+            function refresh() {
+                var view = block.view
+                if (view && view.mainView && block.imageName !== "")
+                    thumbnail.setImage(view.mainView.getPicture(block.imageName))
+                else
+                    thumbnail.clear(0, 0)
+            }
+            Connections {
+                target: block
+                function onImageNameChanged() { box.refresh() }
+            }
+            Connections {
+                target: block.view
+                function onThumbnailRevisionChanged() { box.refresh() }
+                function onMainViewChanged() { box.refresh() }
+            }
+            Component.onCompleted: refresh()
+        }
+    }
+    // ... the place of the text excerpt of a message or scrolling text (drawn by the message
+    // preview once it is part of the program) ...
+    Item {
+        id: messageExcerpt
+        objectName: "messageExcerpt"
+        visible: block.showContents && block.expanded
+                 && (block.blockMode === 1 || block.blockMode === 7)
+        x: 2
+        y: 22
+        width: block.height - 10
+        height: block.height - 24
+    }
+    // ... and the kind icon.
+    Image {
+        visible: block.showContents
+        x: 6
+        y: 6
+        width: 16
+        height: 16
+        source: block.iconSource
     }
 
     // A snapshot {blockId, laneId, eventData} of the block; the document itself is read and
@@ -63,43 +136,27 @@ Item {
         return Vig.TimelineDataManager.getBlock(blockId)
     }
 
-    function press(grip, mouse, area) {
-        block.view.blockPressed(block.blockId, grip, mouse, area)
-        // The lane area beneath takes the press and follows the mouse.
-        mouse.accepted = false
+    // The part of the block under x: its left grip (2), its right grip (3) or its body (1).
+    function gripAt(x) {
+        if (x < mouseareaGap)
+            return 2
+        if (x >= width - mouseareaGap)
+            return 3
+        return 1
     }
 
     MouseArea {
-        id: tipArea
-        enabled: !block.dummyMode && !!block.view && block.view.blockInputEnabled
-        x: 0
-        width: block.mouseareaGap
-        height: parent.height
+        id: area
+        anchors.fill: parent
+        enabled: !!block.view && block.view.blockInputEnabled
         hoverEnabled: true
         acceptedButtons: Qt.LeftButton | Qt.RightButton
-        cursorShape: block.resizable ? Qt.SizeHorCursor : Qt.OpenHandCursor
-        onPressed: block.press(2, mouse, tipArea)
-    }
-    MouseArea {
-        id: bodyArea
-        enabled: tipArea.enabled
-        x: block.mouseareaGap
-        width: Math.max(0, parent.width - 2 * block.mouseareaGap)
-        height: parent.height
-        hoverEnabled: true
-        acceptedButtons: Qt.LeftButton | Qt.RightButton
-        cursorShape: Qt.OpenHandCursor
-        onPressed: block.press(1, mouse, bodyArea)
-    }
-    MouseArea {
-        id: tailArea
-        enabled: tipArea.enabled
-        x: Math.max(block.mouseareaGap, parent.width - block.mouseareaGap)
-        width: block.mouseareaGap
-        height: parent.height
-        hoverEnabled: true
-        acceptedButtons: Qt.LeftButton | Qt.RightButton
-        cursorShape: block.resizable ? Qt.SizeHorCursor : Qt.OpenHandCursor
-        onPressed: block.press(3, mouse, tailArea)
+        cursorShape: block.resizable && block.gripAt(mouseX) !== 1 ? Qt.SizeHorCursor
+                                                                   : Qt.OpenHandCursor
+        onPressed: {
+            block.view.blockPressed(block.blockId, block.gripAt(mouse.x), mouse, area)
+            // The lane area beneath takes the press and follows the mouse.
+            mouse.accepted = false
+        }
     }
 }

@@ -12,7 +12,7 @@ Item {
     readonly property bool held: !!markerLane && markerLane.pressedMarkerId === blockId
     readonly property int frame: held ? markerLane.draggedMarkerFrame : blockStart
     readonly property real markerRight: x + 1
-    readonly property alias control: control
+    readonly property bool checked: !!markerLane && markerLane.checkedMarkerId === blockId
     // The pressable rectangle, in the marker's own coordinates.
     readonly property real flagLeft: flag.x
     readonly property real flagWidth: flag.width
@@ -20,11 +20,6 @@ Item {
     x: frame * pixelPerFrame
     width: 1
     height: 12
-
-    TimelineBlockControl {
-        id: control
-        checked: !!marker.markerLane && marker.markerLane.checkedMarkerId === marker.blockId
-    }
 
     Rectangle {
         x: 0
@@ -37,6 +32,6 @@ Item {
         id: flag
         x: -Math.floor(width / 2)
         y: 0
-        source: control.checked ? "Images/marker_checked.png" : "Images/marker.png"
+        source: marker.checked ? "Images/marker_checked.png" : "Images/marker.png"
     }
 }

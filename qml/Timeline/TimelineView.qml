@@ -76,12 +76,16 @@ FocusScope {
     property real scrollY: 0
     onMaxScrollXChanged: if (scrollX > maxScrollX) scrollX = maxScrollX
     onMaxScrollYChanged: if (scrollY > maxScrollY) scrollY = maxScrollY
-    // Block items exist only for frames around the visible part: the window moves a page at a
-    // time, so scrolling within a page creates no items.
-    readonly property real windowPage: Math.max(256, viewportWidth)
-    readonly property int windowPageIndex: Math.floor(scrollX / windowPage)
-    readonly property int windowFirstFrame: Math.floor((windowPageIndex - 1) * windowPage / pixelPerFrame)
-    readonly property int windowLastFrame: Math.ceil((windowPageIndex + 3) * windowPage / pixelPerFrame)
+    // Block items exist only for frames around the visible part (half a visible width either
+    // side at least); the window moves half a width at a time, so most scroll steps create no
+    // items.
+    readonly property real windowStep: Math.max(128, Math.ceil(viewportWidth / 2))
+    readonly property int windowIndex: Math.floor(scrollX / windowStep)
+    readonly property int windowFirstFrame: Math.floor((windowIndex - 1) * windowStep / pixelPerFrame)
+    readonly property int windowLastFrame: Math.ceil((windowIndex + 4) * windowStep / pixelPerFrame)
+    // ... and for the lanes around the visible ones (half a visible height either side).
+    readonly property int windowFirstLane: Math.max(1, Math.floor((scrollY - lanesViewHeight / 2) / laneHeight) + 1)
+    readonly property int windowLastLane: Math.floor((scrollY + 1.5 * lanesViewHeight) / laneHeight) + 1
 
     // --- Signals ----------------------------------------------------------------------------
     signal checkedBlockChanged()
@@ -153,26 +157,35 @@ FocusScope {
     function getLane(laneId) {
         return laneId >= 1 && laneId <= laneRepeater.count ? laneRepeater.itemAt(laneId - 1) : null
     }
-    // The item of a block, or null (also for a block far from the visible part, which has none).
+    // The item of a block or marker, or null (also for a block far from the visible part,
+    // which has none).
     function getBlockElement(blockId) {
-        var laneId = Vig.TimelineDataManager.getBlockField(blockId, "blockMode") === 5
-                ? 0 : laneOfBlock(blockId)
-        if (laneId === 0)
-            return markerLane.itemOf(blockId)
-        var lane = getLane(laneId)
-        return lane ? lane.blockElement(blockId) : null
-    }
-    function laneOfBlock(blockId) {
-        var b = Vig.TimelineDataManager.getBlock(blockId)
-        return b ? b.laneId : -1
+        var row = visibleBlocks.rowOf(blockId)
+        return row >= 0 ? blockRepeater.itemAt(row) : markerLane.itemOf(blockId)
     }
     function isBlockChecked(blockId) { return controller.isChecked(blockId) }
-    function blockIconSource(mode) {
+    // The kind icons of the current theme, by blockMode.
+    readonly property var blockIcons: {
         var names = ["event_picture_16", "event_message_16", "event_fade_16", "event_audio_16",
                      "event_screen_16", "event_comment_16", "event_stamp_16", "event_scroll_16",
                      "event_audio_fade_16"]
-        return iconRevision >= 0 && mode >= 0 && mode < names.length
-                ? Vig.ThemeManager.iconUrl(names[mode]) : ""
+        var urls = []
+        for (var i = 0; i < names.length; ++i)
+            urls.push(iconRevision >= 0 && Vig.ThemeManager.currentTheme
+                      ? Vig.ThemeManager.iconUrl(names[i]) : "")
+        return urls
+    }
+    function blockIconSource(mode) {
+        return mode >= 0 && mode < blockIcons.length ? blockIcons[mode] : ""
+    }
+    // The block backgrounds, shared by every block item.
+    readonly property Gradient blockGradient: Gradient {
+        GradientStop { position: 0; color: ThemeManager.currentTheme.toolBar1 }
+        GradientStop { position: 1; color: ThemeManager.currentTheme.toolBar2 }
+    }
+    readonly property Gradient hoverGradient: Gradient {
+        GradientStop { position: 0; color: ThemeManager.currentTheme.hotButton1 }
+        GradientStop { position: 1; color: ThemeManager.currentTheme.hotButton2 }
     }
     function setCursorFrame(frame) { controller.cursorFrame = frame }
 
@@ -348,23 +361,49 @@ FocusScope {
                     view: root
                     laneId: model.laneId
                     blocks: model.blocks
-                    width: lanesContent.width
                 }
             }
 
             Repeater {
-                id: ghostRepeater
-                model: controller.ghosts
+                id: blockRepeater
+                model: VisibleBlocksModel {
+                    id: visibleBlocks
+                    dataManager: Vig.TimelineDataManager
+                    firstFrame: root.windowFirstFrame
+                    lastFrame: root.windowLastFrame
+                    firstLane: root.windowFirstLane
+                    lastLane: root.windowLastLane
+                }
                 delegate: EventBlock {
                     view: root
-                    dummyMode: true
                     blockId: model.blockId
                     laneId: model.laneId
+                    blockStart: model.blockStart
+                    blockDelay: model.blockDelay
                     blockMode: model.blockMode
+                    resizable: model.resizable
+                    minDelay: model.minDelay
+                    maxDelay: model.maxDelay
+                    imageName: model.imageName
+                    messageText: model.messageText
+                    y: (model.laneId - 1) * root.laneHeight
+                }
+            }
+
+            // Drag ghosts: where the dragged blocks would land.
+            Repeater {
+                id: ghostRepeater
+                model: controller.ghosts
+                delegate: Rectangle {
+                    objectName: "ghost"
                     x: model.x
                     y: (model.laneId - 1) * root.laneHeight
                     width: model.width
+                    height: root.laneHeight
                     z: 10
+                    color: "transparent"
+                    border.width: 2
+                    border.color: ThemeManager.currentTheme.focusFrame
                 }
             }
         }
