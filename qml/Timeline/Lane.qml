@@ -7,8 +7,6 @@ Item {
 
     property Item view: null
     property int laneId: 0
-    // The lane's BlockListModel.
-    property var blocks: null
     readonly property bool checked: !!view && view.checkedLaneId === laneId
 
     y: (laneId - 1) * (view ? view.laneHeight : 0)

@@ -360,7 +360,6 @@ FocusScope {
                 delegate: Lane {
                     view: root
                     laneId: model.laneId
-                    blocks: model.blocks
                 }
             }
 
