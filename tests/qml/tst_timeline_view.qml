@@ -177,6 +177,21 @@ TestCase {
         mouseRelease(view, x + 100, y)
         compare(tdm.sceneText(), before)
         verify(view.allowEdit)
+
+        // The lane area losing the mouse in the middle of a drag ends it the same way.
+        mousePress(view, x, y)
+        for (i = 1; i <= 5; ++i) {
+            mouseMove(view, x + i * 20, y + i * 10)
+            wait(20)
+        }
+        verify(view.dragging)
+        var area = findChild(view, "laneArea")
+        area.visible = false
+        area.visible = true
+        compare(view.controller.ghosts.count, 0)
+        verify(view.allowEdit)
+        mouseRelease(view, x + 100, y + 50)
+        compare(tdm.sceneText(), before)
     }
 
     function test_markerSelectionIsExclusive() {
