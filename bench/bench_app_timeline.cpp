@@ -26,8 +26,8 @@
 #include "qml_registration.h"
 #include "scene/builders.h"
 #include "scene/editing.h"
-#include "scene/undo_buffer.h"
 #include "scene/scene_file.h"
+#include "scene/undo_buffer.h"
 #include "timeline/timeline_controller.h"
 
 using namespace vignetta;
@@ -85,8 +85,8 @@ void settle()
 // up to 360 frames long (the second block of lane 25 exactly 360).
 std::vector<scene::Block> bigScene()
 {
-    const int kinds[] = {scene::mode_picture, scene::mode_message, scene::mode_sound,
-                         scene::mode_screen,  scene::mode_fade,    scene::mode_scroll,
+    const int kinds[] = {scene::mode_picture, scene::mode_message,   scene::mode_sound,
+                         scene::mode_screen,  scene::mode_fade,      scene::mode_scroll,
                          scene::mode_picture, scene::mode_sound_fade};
     std::vector<scene::Block> blocks;
     scene::Document none;
@@ -265,7 +265,9 @@ void BM_DropWithRippleDocument(benchmark::State &state)
         std::vector<int> ids;
         for (int lane = 1; lane <= 25; ++lane)
             for (int i = 0; i < 2; ++i)
-                ids.push_back(lanes[static_cast<std::size_t>(lane)].blocks[static_cast<std::size_t>(i)].blockId);
+                ids.push_back(lanes[static_cast<std::size_t>(lane)]
+                                  .blocks[static_cast<std::size_t>(i)]
+                                  .blockId);
         scene::DragLimits limits;
         limits.laneCount = 40;
         scene::DragSession s(scene::middleDrag, scene::PixelRect{0, 0, 720 * 4, 25 * 64}, limits);
@@ -350,16 +352,68 @@ void BM_Playback600Frames(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(BM_RebuildAfterUndo)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(15)->ReportAggregatesOnly(true);
-BENCHMARK(BM_RebuildAfterZoom)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(15)->ReportAggregatesOnly(true);
-BENCHMARK(BM_DragStep50Work)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(1)->Repetitions(40)->ReportAggregatesOnly(true);
-BENCHMARK(BM_DragStep50Frame)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(40)->ReportAggregatesOnly(true);
-BENCHMARK(BM_DropWithRipple)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(15)->ReportAggregatesOnly(true);
-BENCHMARK(BM_DropWithRippleWork)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(15)->ReportAggregatesOnly(true);
-BENCHMARK(BM_DropWithRippleDocument)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(15)->ReportAggregatesOnly(true);
-BENCHMARK(BM_HorizontalScroll)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(60)->ReportAggregatesOnly(true);
-BENCHMARK(BM_Insert999)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_Playback600Frames)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RebuildAfterUndo)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_RebuildAfterZoom)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_DragStep50Work)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(1)
+    ->Repetitions(40)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_DragStep50Frame)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(40)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_DropWithRipple)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_DropWithRippleWork)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_DropWithRippleDocument)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_HorizontalScroll)
+    ->Arg(0)
+    ->Arg(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(60)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_Insert999)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_Playback600Frames)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 
 int main(int argc, char **argv)
 {
@@ -378,8 +432,7 @@ int main(int argc, char **argv)
     view.show();
     fx.view = &view;
     fx.timeline = view.rootObject();
-    fx.controller =
-        fx.timeline->property("controller").value<timeline::TimelineController *>();
+    fx.controller = fx.timeline->property("controller").value<timeline::TimelineController *>();
     fx.manager = fx.controller->dataManager();
     fprintf(stderr, "scene graph backend: %s\n",
             qPrintable(QQuickWindow::sceneGraphBackend().isEmpty()

@@ -13,8 +13,8 @@ class RulerScale : public QQuickPaintedItem
 {
     Q_OBJECT
     Q_PROPERTY(qreal scrollX READ scrollX WRITE setScrollX NOTIFY scrollXChanged)
-    Q_PROPERTY(int pixelPerFrame READ pixelPerFrame WRITE setPixelPerFrame NOTIFY
-                   pixelPerFrameChanged)
+    Q_PROPERTY(
+        int pixelPerFrame READ pixelPerFrame WRITE setPixelPerFrame NOTIFY pixelPerFrameChanged)
     Q_PROPERTY(QColor color READ color WRITE setColor NOTIFY colorChanged)
     Q_PROPERTY(QString fontFamily READ fontFamily WRITE setFontFamily NOTIFY fontChanged)
     Q_PROPERTY(int fontPixelSize READ fontPixelSize WRITE setFontPixelSize NOTIFY fontChanged)

@@ -234,8 +234,8 @@ void TimelineController::pressBlock(int blockId, int grip, int modifiers, int bu
         return;
 
     const scene::Block *pressed = d->getBlock(blockId);
-    const auto mode = scene::dragModeFor(static_cast<scene::DragMode>(grip), pressed->mode(),
-                                         selectedCount());
+    const auto mode =
+        scene::dragModeFor(static_cast<scene::DragMode>(grip), pressed->mode(), selectedCount());
     const auto box = scene::selectionBox(*d, selection_.pressed);
     if (mode == scene::noDrag || !box)
         return;
@@ -246,9 +246,8 @@ void TimelineController::pressBlock(int blockId, int grip, int modifiers, int bu
     const auto bounds = scene::resizeBounds(pressed->mode());
     limits.minWidth = static_cast<double>(bounds.min) * limits.pixelPerFrame;
     limits.maxWidth = static_cast<double>(bounds.max) * limits.pixelPerFrame;
-    drag_ = scene::DragSession(mode, scene::boxPixels(*box, limits.pixelPerFrame,
-                                                      limits.laneHeight),
-                               limits);
+    drag_ = scene::DragSession(
+        mode, scene::boxPixels(*box, limits.pixelPerFrame, limits.laneHeight), limits);
     ghosts_->build(*d, selection_.selected, limits.pixelPerFrame);
     beginCapture(Capture::Block, QPointF(x, y));
     emit dragChanged();
@@ -406,9 +405,8 @@ void TimelineController::finishDrop()
     const scene::Document *d = doc();
     if (!d || !session.isLive())
         return;
-    const bool changed =
-        manager_->moveBlockSet(scene::draggedBlocks(*d, moved, session), session.startFrame(),
-                               session.currentLane());
+    const bool changed = manager_->moveBlockSet(scene::draggedBlocks(*d, moved, session),
+                                                session.startFrame(), session.currentLane());
     if (changed)
         emit blockDragEnd();
     // The moved blocks are the selection and the pressed blocks from now on.
@@ -498,8 +496,8 @@ QString TimelineController::copyText() const
 bool TimelineController::pasteText(const QString &text)
 {
     const QByteArray utf8 = text.toUtf8();
-    const auto read = scene::readClipboardBlocks(std::string_view(utf8.constData(),
-                                                                  static_cast<std::size_t>(utf8.size())));
+    const auto read = scene::readClipboardBlocks(
+        std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     if (read.notJson) {
         qWarning("Clipboard data parse error");
         return false;

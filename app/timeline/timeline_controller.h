@@ -48,8 +48,8 @@ class TimelineController : public QObject
     // Bounding box of the pressed blocks in timeline pixels (y from the top of lane 1).
     Q_PROPERTY(QRectF selectionRange READ selectionRange NOTIFY selectionChanged)
     // The selected lane, -1 for none.
-    Q_PROPERTY(int checkedLaneId READ checkedLaneId WRITE setCheckedLaneId NOTIFY
-                   checkedLaneIdChanged)
+    Q_PROPERTY(
+        int checkedLaneId READ checkedLaneId WRITE setCheckedLaneId NOTIFY checkedLaneIdChanged)
     // The selected marker's block id, 0 for none. Exclusive with the block selection.
     Q_PROPERTY(int checkedMarkerId READ checkedMarkerId NOTIFY checkedMarkerIdChanged)
 
@@ -68,8 +68,8 @@ class TimelineController : public QObject
 
     Q_PROPERTY(bool inserting READ inserting NOTIFY insertingChanged)
     Q_PROPERTY(bool isPlayback READ isPlayback NOTIFY isPlaybackChanged)
-    Q_PROPERTY(bool playbackPause READ playbackPause WRITE setPlaybackPause NOTIFY
-                   playbackPauseChanged)
+    Q_PROPERTY(
+        bool playbackPause READ playbackPause WRITE setPlaybackPause NOTIFY playbackPauseChanged)
     // No drag (blocks, markers), no playback and no insertion in progress.
     Q_PROPERTY(bool allowEdit READ allowEdit NOTIFY allowEditChanged)
 
@@ -117,8 +117,7 @@ public:
     // A press on a block: `grip` is the drag mode of the part pressed (tipDrag, middleDrag,
     // tailDrag), `modifiers` Qt keyboard modifiers, `button` a MouseButton; x, y the mouse in
     // timeline pixels. Updates the selection; a left press prepares a drag.
-    Q_INVOKABLE void pressBlock(int blockId, int grip, int modifiers, int button, qreal x,
-                                qreal y);
+    Q_INVOKABLE void pressBlock(int blockId, int grip, int modifiers, int button, qreal x, qreal y);
     // A click on a picture in the preview: a press without modifiers and without drag; an
     // unknown id clears the selection.
     Q_INVOKABLE void pressedByView(int blockId);

@@ -87,11 +87,11 @@ QVariant VisibleBlocksModel::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> VisibleBlocksModel::roleNames() const
 {
-    return {{BlockIdRole, "blockId"},         {LaneIdRole, "laneId"},
-            {BlockStartRole, "blockStart"},   {BlockDelayRole, "blockDelay"},
-            {BlockModeRole, "blockMode"},     {ResizableRole, "resizable"},
-            {MinDelayRole, "minDelay"},       {MaxDelayRole, "maxDelay"},
-            {ImageNameRole, "imageName"},     {MessageTextRole, "messageText"}};
+    return {{BlockIdRole, "blockId"},       {LaneIdRole, "laneId"},
+            {BlockStartRole, "blockStart"}, {BlockDelayRole, "blockDelay"},
+            {BlockModeRole, "blockMode"},   {ResizableRole, "resizable"},
+            {MinDelayRole, "minDelay"},     {MaxDelayRole, "maxDelay"},
+            {ImageNameRole, "imageName"},   {MessageTextRole, "messageText"}};
 }
 
 int VisibleBlocksModel::rowOf(int blockId) const

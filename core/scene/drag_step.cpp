@@ -108,7 +108,8 @@ DragSession::Step DragSession::step(double dx, double dy)
     if (!live_) {
         pendingX_ += dx;
         pendingY_ += dy;
-        if (std::abs(pendingX_) <= dragEnableThreshold && std::abs(pendingY_) <= dragEnableThreshold)
+        if (std::abs(pendingX_) <= dragEnableThreshold &&
+            std::abs(pendingY_) <= dragEnableThreshold)
             return result;
         live_ = true;
         result.becameLive = true;

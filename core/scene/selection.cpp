@@ -44,7 +44,8 @@ BlockSelection selectionOf(const Document &doc, const std::vector<int> &pressed)
     BlockSelection s;
     for (int id : pressed) {
         const Block *b = doc.getBlock(id);
-        if (b && !b->isMarker() && std::find(s.pressed.begin(), s.pressed.end(), id) == s.pressed.end())
+        if (b && !b->isMarker() &&
+            std::find(s.pressed.begin(), s.pressed.end(), id) == s.pressed.end())
             s.pressed.push_back(id);
     }
     if (const auto box = selectionBox(doc, s.pressed))
@@ -82,8 +83,7 @@ int commonLane(const Document &doc, const std::vector<int> &selected)
     return lane;
 }
 
-InsertionSelection selectionAfterInsertion(const Document &doc,
-                                           const std::vector<int> &insertedIds)
+InsertionSelection selectionAfterInsertion(const Document &doc, const std::vector<int> &insertedIds)
 {
     InsertionSelection result;
     std::vector<int> markers;

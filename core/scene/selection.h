@@ -18,8 +18,8 @@ struct SelectionBox
 
     bool operator==(const SelectionBox &o) const
     {
-        return startFrame == o.startFrame && endFrame == o.endFrame &&
-               firstLane == o.firstLane && lastLane == o.lastLane;
+        return startFrame == o.startFrame && endFrame == o.endFrame && firstLane == o.firstLane &&
+               lastLane == o.lastLane;
     }
 };
 

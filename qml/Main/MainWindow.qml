@@ -130,7 +130,12 @@ ApplicationWindow {
     HeavyProcessTimer { id: heavyProcessTimer }
 
     // --- Document ---------------------------------------------------------------------------
-    onProjectOpenedChanged: if (projectOpened) resetDocument()
+    onProjectOpenedChanged: {
+        if (projectOpened)
+            resetDocument()
+        else
+            timelineView.previewEnabled = false
+    }
 
     // An empty scene with an undo history of just that scene.
     function resetDocument() {

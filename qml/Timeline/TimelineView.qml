@@ -344,13 +344,14 @@ FocusScope {
             width: root.contentWidth
             height: root.lanesHeight
 
-            // Behind the blocks, as wide as the content (only its visible part is painted).
+            // Behind the blocks, as wide as the content. Only about the visible part is painted,
+            // from a whole pair of squares on, so that the pattern scrolls with the blocks.
             Vig.CheckerBoard2 {
                 anchors.fill: undefined
-                x: Math.max(0, root.scrollX)
-                y: Math.max(0, root.scrollY)
-                width: Math.max(0, Math.min(root.lanesRight, root.scrollX + root.viewportWidth) - x)
-                height: Math.max(0, Math.min(root.lanesHeight, root.scrollY + root.lanesViewHeight) - y)
+                x: Math.floor(Math.max(0, root.scrollX) / 32) * 32
+                y: Math.floor(Math.max(0, root.scrollY) / 32) * 32
+                width: Math.max(0, Math.min(root.lanesRight - x, root.viewportWidth + 32))
+                height: Math.max(0, Math.min(root.lanesHeight - y, root.lanesViewHeight + 32))
                 visible: width > 0 && height > 0
             }
 

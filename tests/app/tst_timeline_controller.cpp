@@ -35,7 +35,8 @@ class TimelineControllerTest : public QObject, BridgeFixture
         auto b = scene::createEmptyBlockOfMode(manager->document(), mode);
         if (delay > 0)
             b.setDelay(delay);
-        const auto ids = manager->insertBlockSet({b}, frame, mode == scene::mode_comment ? 1 : lane);
+        const auto ids =
+            manager->insertBlockSet({b}, frame, mode == scene::mode_comment ? 1 : lane);
         return ids.empty() ? -1 : ids.front();
     }
 
@@ -188,21 +189,21 @@ private slots:
     {
         tc->setCursorFrame(100);
         QSignalSpy inserted(tc, &TimelineController::blockInserted);
-        QVERIFY(tc->insertBlocks(engine->toScriptValue(
-            QVariantList{manager->createEmptyPictureBlock()})));
+        QVERIFY(tc->insertBlocks(
+            engine->toScriptValue(QVariantList{manager->createEmptyPictureBlock()})));
         QCOMPARE(tc->checkedLaneId(), 1);
         QVERIFY(!tc->allowEdit());
         // Ignored while the first is being shown.
-        QVERIFY(!tc->insertBlocks(engine->toScriptValue(
-            QVariantList{manager->createEmptyPictureBlock()})));
+        QVERIFY(!tc->insertBlocks(
+            engine->toScriptValue(QVariantList{manager->createEmptyPictureBlock()})));
         QVERIFY(inserted.wait(1000));
         QVERIFY(tc->allowEdit());
         QCOMPARE(tc->selectedCount(), 1);
         QCOMPARE(manager->document().getBlock(tc->checkedIds()[0].toInt())->start(), 100);
 
         // One marker: the marker is selected.
-        QVERIFY(tc->insertBlocks(engine->toScriptValue(
-            QVariantList{manager->createEmptyCommentBlock()})));
+        QVERIFY(tc->insertBlocks(
+            engine->toScriptValue(QVariantList{manager->createEmptyCommentBlock()})));
         QVERIFY(inserted.wait(1000));
         QVERIFY(tc->checkedMarkerId() > 0);
         QCOMPARE(tc->selectedCount(), 0);
@@ -220,8 +221,8 @@ private slots:
         const QString before = scene();
         const int snapshots = snapshot();
         tc->setCursorFrame(9990);
-        QVERIFY(!tc->insertBlocks(engine->toScriptValue(
-            QVariantList{manager->createEmptyPictureBlock()})));
+        QVERIFY(!tc->insertBlocks(
+            engine->toScriptValue(QVariantList{manager->createEmptyPictureBlock()})));
         QCOMPARE(scene(), before);
         QCOMPARE(snapshot(), snapshots);
         QVERIFY(tc->allowEdit());
@@ -232,8 +233,8 @@ private slots:
         const int a = put(scene::mode_picture, 120, 1);
         const int b = put(scene::mode_sound, 150, 2);
         tc->pressBlock(a, scene::middleDrag, 0, TimelineController::RightButton, 0, 0);
-        tc->pressBlock(b, scene::middleDrag, Qt::ShiftModifier, TimelineController::RightButton,
-                       0, 0);
+        tc->pressBlock(b, scene::middleDrag, Qt::ShiftModifier, TimelineController::RightButton, 0,
+                       0);
         const QString text = tc->copyText();
         QVERIFY(text.startsWith(QStringLiteral("[{\"blockId\":")));
 

@@ -47,11 +47,11 @@ private slots:
 
     void visibleBlocksFollowTheDocumentWithinTheWindow()
     {
-        const int a = put(scene::mode_picture, 0, 1);     // 0..60
-        const int b = put(scene::mode_picture, 500, 1);   // outside the frames
-        const int c = put(scene::mode_sound, 100, 3);     // outside the lanes
-        const int d = put(scene::mode_screen, 150, 2);    // 150..210
-        put(scene::mode_comment, 10, 0);                  // markers never
+        const int a = put(scene::mode_picture, 0, 1);   // 0..60
+        const int b = put(scene::mode_picture, 500, 1); // outside the frames
+        const int c = put(scene::mode_sound, 100, 3);   // outside the lanes
+        const int d = put(scene::mode_screen, 150, 2);  // 150..210
+        put(scene::mode_comment, 10, 0);                // markers never
         VisibleBlocksModel m;
         QAbstractItemModelTester tester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
         m.setFirstFrame(0);

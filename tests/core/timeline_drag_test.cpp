@@ -27,7 +27,8 @@ DragSession sessionOver(const Document &doc, const std::vector<int> &ids, DragMo
     const auto box = selectionBox(doc, ids);
     const int laneCount = doc.getLastLaneId();
     const int kind = doc.getBlock(ids.front())->mode();
-    return DragSession(mode, boxPixels(*box, ppf, laneHeight), limits(ppf, laneHeight, laneCount, kind));
+    return DragSession(mode, boxPixels(*box, ppf, laneHeight),
+                       limits(ppf, laneHeight, laneCount, kind));
 }
 
 // Drags in steps and drops by the move rule; true when the document changed.
@@ -195,7 +196,7 @@ TEST(TimelineDrag, DropOnARunningBlockPushesPastItAndRipples)
 {
     Document doc = Document::emptyScene();
     const int a = put(doc, 1, 0, 60);
-    put(doc, 2, 100, 100);                 // running at the drop frame 150
+    put(doc, 2, 100, 100);                  // running at the drop frame 150
     const int later = put(doc, 2, 220, 20); // starts after: ripples
     DragSession s = sessionOver(doc, {a}, middleDrag, 4, 64);
     s.step(600, 64);

@@ -15,8 +15,8 @@ TEST(TimelineSelection, ShiftClickSelectsEverythingTheClickedBlocksSpan)
     Document doc = Document::emptyScene();
     const int first = put(doc, 1, 0, 60);
     const int inside = put(doc, 2, 100, 50);
-    const int tooLong = put(doc, 2, 200, 100);   // ends at 300, past 260
-    const int below = put(doc, 4, 0, 10);        // lane 4 is outside
+    const int tooLong = put(doc, 2, 200, 100); // ends at 300, past 260
+    const int below = put(doc, 4, 0, 10);      // lane 4 is outside
     const int last = put(doc, 3, 200, 60);
     const int marker = put(doc, 0, 50, 1, mode_comment);
 
@@ -65,12 +65,11 @@ TEST(TimelineSelection, AfterInsertionOneMarkerOrTheBlocks)
     EXPECT_TRUE(one.blocks.empty());
 
     // A preset with two markers and blocks on two lanes selects the blocks.
-    const auto preset = insertBlocks(doc,
-                                     {makeBlock(mode_comment, 0, 1, 0, 1),
-                                      makeBlock(mode_picture, 0, 60, 1, 2),
-                                      makeBlock(mode_comment, 40, 1, 0, 3),
-                                      makeBlock(mode_sound, 20, 16, 2, 4)},
-                                     100, 1);
+    const auto preset =
+        insertBlocks(doc,
+                     {makeBlock(mode_comment, 0, 1, 0, 1), makeBlock(mode_picture, 0, 60, 1, 2),
+                      makeBlock(mode_comment, 40, 1, 0, 3), makeBlock(mode_sound, 20, 16, 2, 4)},
+                     100, 1);
     ASSERT_EQ(preset.size(), 4u);
     const auto many = selectionAfterInsertion(doc, preset);
     EXPECT_EQ(many.markerId, 0);
@@ -112,9 +111,10 @@ TEST(TimelineClipboard, BadTextIsRefusedWithItsReason)
     EXPECT_FALSE(notJson.ok);
     EXPECT_TRUE(notJson.notJson);
 
-    for (const char *text : {"null", "{\"blockId\":1}", "[]", "[1,2]",
-                             R"([{"blockId":1,"laneId":1,"eventData":{"blockStart":"soon"}}])",
-                             R"([{"blockId":1,"laneId":1,"eventData":{"blockStart":9990,"blockDelay":60}}])"}) {
+    for (const char *text :
+         {"null", "{\"blockId\":1}", "[]", "[1,2]",
+          R"([{"blockId":1,"laneId":1,"eventData":{"blockStart":"soon"}}])",
+          R"([{"blockId":1,"laneId":1,"eventData":{"blockStart":9990,"blockDelay":60}}])"}) {
         const auto read = readClipboardBlocks(text);
         EXPECT_FALSE(read.ok) << text;
         EXPECT_FALSE(read.notJson) << text;
