@@ -311,6 +311,19 @@ private slots:
         QCOMPARE(snapshot(), snapshots + 1);
         QCOMPARE(tc->checkedMarkerId(), m1);
 
+        // Dropped where the ripple would push the last marker past the end: back it goes.
+        const int last = put(scene::mode_comment, 9999, 0);
+        const QString before = scene();
+        snapshots = snapshot();
+        tc->pressMarker(m3, 301 * 4);
+        tc->moveMouse(9999 * 4, 0);
+        tc->releaseMouse();
+        QCOMPARE(scene(), before);
+        QCOMPARE(snapshot(), snapshots);
+        QCOMPARE(tc->pressedMarkerId(), 0);
+        QCOMPARE(startOf(last), 9999);
+        QCOMPARE(manager->deleteBlocks({last}), 1);
+
         // Selecting a block clears the marker; deleting the marker takes one snapshot.
         tc->pressBlock(a, scene::middleDrag, 0, TimelineController::RightButton, 0, 0);
         QCOMPARE(tc->checkedMarkerId(), 0);
@@ -326,13 +339,17 @@ private slots:
     void undoZoomAndClearDropTheSelection()
     {
         const int a = put(scene::mode_picture, 30, 1);
-        put(scene::mode_comment, 5, 0);
+        const int m = put(scene::mode_comment, 5, 0);
         tc->pressBlock(a, scene::middleDrag, 0, TimelineController::RightButton, 0, 0);
         tc->setCursorFrame(250);
 
         manager->setPixelPerFrameScale(1);
         QCOMPARE(tc->selectedCount(), 0);
         QCOMPARE(tc->cursorFrame(), 250);
+        tc->checkMarker(m);
+        manager->setPixelPerFrameScale(0);
+        QCOMPARE(tc->checkedMarkerId(), 0);
+        manager->setPixelPerFrameScale(1);
 
         tc->pressBlock(a, scene::middleDrag, 0, TimelineController::LeftButton, 30, 10);
         QSignalSpy undone(tc, &TimelineController::undone);
