@@ -270,7 +270,8 @@ FocusScope {
         return key === Qt.Key_Z || key === Qt.Key_X || key === Qt.Key_Enter || key === Qt.Key_Return
     }
     Keys.onPressed: {
-        if (event.key === Qt.Key_Escape && controller.dragMode !== 0) {
+        if (event.key === Qt.Key_Escape
+                && (controller.dragMode !== 0 || controller.pressedMarkerId !== 0)) {
             controller.cancelMouse()
             event.accepted = true
         } else if (isInputKey(event.key) && !event.isAutoRepeat) {
