@@ -26,6 +26,12 @@
 #include "property/property_registration.h"
 #include "presets/file_copier.h"
 #include "presets/preset_collections.h"
+#include "timeline/block_window_model.h"
+#include "timeline/ghost_model.h"
+#include "timeline/ruler_scale.h"
+#include "timeline/selected_block.h"
+#include "timeline/timeline_controller.h"
+#include "timeline/visible_blocks_model.h"
 
 namespace vignetta {
 
@@ -83,6 +89,19 @@ void registerQmlTypes()
         qmlRegisterUncreatableType<bridge::BlockListModel>(
             uri, 1, 0, "BlockListModel",
             QStringLiteral("Read TimelineDataManager.markers or a lane's blocks"));
+    }
+
+    // --- Timeline view: "Vignetta.Timeline" 1.0 -----------------------------------------------
+    {
+        const char *uri = "Vignetta.Timeline";
+        qmlRegisterType<timeline::TimelineController>(uri, 1, 0, "TimelineController");
+        qmlRegisterType<timeline::BlockWindowModel>(uri, 1, 0, "BlockWindowModel");
+        qmlRegisterType<timeline::VisibleBlocksModel>(uri, 1, 0, "VisibleBlocksModel");
+        qmlRegisterType<timeline::RulerScale>(uri, 1, 0, "RulerScale");
+        qmlRegisterUncreatableType<timeline::GhostModel>(uri, 1, 0, "GhostModel",
+                                                         QStringLiteral("Read controller.ghosts"));
+        qmlRegisterUncreatableType<timeline::SelectedBlock>(
+            uri, 1, 0, "SelectedBlock", QStringLiteral("Read checkedBlocks"));
     }
 
     // --- UI foundation and project data -----------------------------------------------------

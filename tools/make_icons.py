@@ -23,7 +23,7 @@ DARK = {"fg": "#dfe6ec"}   # strokes for the dark themes
 ACCENT = {
     "picture": "#3f9d5a", "message": "#3a78c2", "scroll": "#3a78c2", "fade": "#8a8f96",
     "screen": "#e0a020", "audio": "#c2410c", "audio_fade": "#c2410c", "preset": "#8e44ad",
-    "comment": "#d03b3b", "newlane": "#3f9d5a", "playback": "#2e9b43", "pause": "#34495e",
+    "comment": "#d03b3b", "stamp": "#8a8f96", "newlane": "#3f9d5a", "playback": "#2e9b43", "pause": "#34495e",
     "copytofc": "#3a78c2", "shrink": "#3a78c2", "expand": "#3a78c2", "undo": "#3a78c2",
     "redo": "#3a78c2", "database": "#e0a020",
 }
@@ -64,6 +64,8 @@ def shape(name, fg, ac):
         + ["-fill", ac] + d("rectangle 12,48 92,112"),
         "comment": ["-fill", "none", "-stroke", fg, "-strokewidth", "12"] + d("line 30,10 30,118")
         + ["-stroke", "none", "-fill", ac] + d("polygon 36,14 114,38 36,64"),
+        "stamp": ["-fill", fg, "-stroke", "none"] + d("rectangle 52,12 76,64", "rectangle 20,64 108,92")
+        + ["-fill", ac] + d("rectangle 14,100 114,116"),
         "newlane": ["-fill", fg, "-stroke", "none"] + d("rectangle 8,20 88,44", "rectangle 8,56 88,80")
         + ["-fill", ac] + d("rectangle 94,66 106,126", "rectangle 70,90 128,102"),
         "playback": ["-fill", ac, "-stroke", "none"] + d("polygon 30,14 114,64 30,114"),
@@ -142,8 +144,9 @@ def main():
     for tool in ("newlane", "playback", "pause", "copytofc", "shrink", "expand"):
         render(os.path.join(APP, f"tools_{tool}.png"), tool, 32, LIGHT["fg"])
         render(os.path.join(APP, f"tools_{tool}_bk.png"), tool, 32, DARK["fg"])
+    # "stamp" marks blocks of the kind no command creates (they only come from files).
     for event in ("picture", "message", "fade", "audio", "audio_fade", "preset", "screen",
-                  "comment", "scroll"):
+                  "comment", "scroll", "stamp"):
         render(os.path.join(APP, f"event_{event}.png"), event, 32, LIGHT["fg"])
         render(os.path.join(APP, f"event_{event}_bk.png"), event, 32, DARK["fg"])
         if event != "preset":

@@ -10,7 +10,8 @@ namespace vignetta::bridge {
 
 // The blocks of one lane, in the lane's order, for a timeline lane (or the marker lane) to
 // bind its delegates to. Rows follow the document: an edit emits row insertions, removals and
-// dataChanged for exactly the blocks it touched; undo, redo and zoom reset the model. A block is
+// dataChanged for exactly the blocks it touched (an undo or redo too); clear resets the model. A
+// block is
 // identified by its stable blockId; rows shift when blocks come and go.
 class BlockListModel : public QAbstractListModel
 {

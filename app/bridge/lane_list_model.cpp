@@ -60,13 +60,20 @@ void LaneListModel::sync(const scene::Document &doc)
     for (const auto &lane : doc.lanes())
         if (lane.laneId > 0)
             target.push_back(&lane);
-    // Lanes are only ever appended between resets; anything else starts afresh.
-    bool prefix = target.size() >= lanes_.size();
-    for (std::size_t i = 0; prefix && i < lanes_.size(); ++i)
-        prefix = lanes_[i].laneId == target[i]->laneId;
-    if (!prefix) {
-        reset(doc);
-        return;
+    // Lanes only come and go at the end (a new lane, its undo); anything else starts afresh.
+    const std::size_t common = std::min(target.size(), lanes_.size());
+    for (std::size_t i = 0; i < common; ++i)
+        if (lanes_[i].laneId != target[i]->laneId) {
+            reset(doc);
+            return;
+        }
+    if (target.size() < lanes_.size()) {
+        beginRemoveRows(QModelIndex(), static_cast<int>(target.size()), count() - 1);
+        for (std::size_t i = target.size(); i < lanes_.size(); ++i)
+            lanes_[i].blocks->deleteLater();
+        lanes_.resize(target.size());
+        endRemoveRows();
+        emit countChanged();
     }
     for (std::size_t i = 0; i < lanes_.size(); ++i) {
         Row &row = lanes_[i];

@@ -10,9 +10,10 @@
 namespace vignetta::bridge {
 
 // The lanes of the timeline from lane 1 on (the marker lane has its own block model), each row
-// carrying the block model of its lane. A new lane is a row insertion; edits inside a lane go
-// to that lane's block model and update the row's blockCount and laneEnd; undo, redo, clear and
-// zoom reset the model. A lane's block model lives as long as its row.
+// carrying the block model of its lane. Lanes that come or go at the end (a new lane, an undo
+// or redo) are row insertions and removals; edits inside a lane go to that lane's block model
+// and update the row's blockCount and laneEnd; clear resets the model. A lane's block model
+// lives as long as its row.
 class LaneListModel : public QAbstractListModel
 {
     Q_OBJECT

@@ -119,7 +119,7 @@ void TimelineDataManager::setPixelPerFrameScale(int scale)
     pixelPerFrameScale_ = scale;
     pixelPerFrame_ = Constants::pixelPerFrameAt(scale);
     laneHeight_ = Constants::laneHeightAt(scale);
-    resetModels();
+    // The models hold frames, not pixels: views lay their items out again from the new zoom.
     emit pixelPerFrameScaleChanged();
 }
 
@@ -331,19 +331,28 @@ bool TimelineDataManager::deleteBlock(int blockId, int laneId)
 QVariantList TimelineDataManager::insertBlocks(const QJSValue &blocks, int frame, int laneId)
 {
     const std::vector<Block> set = blockSetFrom(blocks, "insertBlocks:");
-    if (set.empty())
+    QVariantList result;
+    for (int id : insertBlockSet(set, frame, laneId))
+        result.append(id);
+    return result;
+}
+
+std::vector<int> TimelineDataManager::insertBlockSet(const std::vector<Block> &blocks, int frame,
+                                                     int laneId)
+{
+    if (blocks.empty())
         return {};
-    const std::vector<int> ids = scene::insertBlocks(doc_, set, frame, laneId);
+    const std::vector<int> ids = scene::insertBlocks(doc_, blocks, frame, laneId);
     if (ids.empty())
         return {};
     syncModels();
     pushBuffer();
-    QVariantList result;
+    QVariantList inserted;
     for (int id : ids)
-        result.append(id);
+        inserted.append(id);
     emit dataChanged();
-    emit blocksInserted(result);
-    return result;
+    emit blocksInserted(inserted);
+    return ids;
 }
 
 int TimelineDataManager::insertNewBlock(int mode, int frame, int laneId)
@@ -372,7 +381,13 @@ bool TimelineDataManager::moveBlocks(const QJSValue &dragged, int startFrame, in
             return false;
         set.push_back(Block::fromJson(item));
     }
-    if (!scene::moveBlocks(doc_, set, startFrame, startLane))
+    return moveBlockSet(set, startFrame, startLane);
+}
+
+bool TimelineDataManager::moveBlockSet(const std::vector<Block> &dragged, int startFrame,
+                                       int startLane)
+{
+    if (!scene::moveBlocks(doc_, dragged, startFrame, startLane))
         return false;
     syncModels();
     pushBuffer();
@@ -498,7 +513,9 @@ bool TimelineDataManager::undo()
 {
     if (!buffer_.undo(doc_))
         return false;
-    resetModels();
+    // The models follow the snapshot with row signals for what differs from the current
+    // document, so views keep the items of everything an undo leaves alone.
+    syncModels();
     emit undoStateChanged();
     emit documentReset();
     emit dataChanged();
@@ -510,7 +527,7 @@ bool TimelineDataManager::redo()
 {
     if (!buffer_.redo(doc_))
         return false;
-    resetModels();
+    syncModels();
     emit undoStateChanged();
     emit documentReset();
     emit dataChanged();

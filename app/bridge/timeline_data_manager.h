@@ -82,6 +82,11 @@ public:
     // Replaces the whole document (a scene brought back after a crash) and takes one
     // snapshot, so that the replacement is one undo step. The views rebuild (documentReset).
     void replaceDocument(scene::Document doc);
+    // The editing operations below for C++ callers (the timeline controller), on blocks that
+    // have been read and checked already; same results and snapshots.
+    std::vector<int> insertBlockSet(const std::vector<scene::Block> &blocks, int frame,
+                                    int laneId);
+    bool moveBlockSet(const std::vector<scene::Block> &dragged, int startFrame, int startLane);
 
     int numUndo() const { return scene::numUndo; }
     int maxLanes() const { return scene::maxLanes; }
@@ -97,7 +102,7 @@ public:
     void setScreenHeight(int height);
     int pixelPerFrameScale() const { return pixelPerFrameScale_; }
     // 0 (expanded: 4 pixels per frame, 64-pixel lanes) or 1 (shrunk: 1 and 32); other values
-    // are ignored. A change resets the models.
+    // are ignored. The models hold frames and do not change.
     void setPixelPerFrameScale(int scale);
     int pixelPerFrame() const { return pixelPerFrame_; }
     int laneHeight() const { return laneHeight_; }

@@ -16,7 +16,7 @@ function build(themeName, locale) {
     for (var i = 0; i < tools.length; ++i)
         t["tools_" + tools[i]] = "tools_" + tools[i] + bk + ".png"
     var events = ["picture", "message", "fade", "audio", "audio_fade", "preset", "screen",
-                  "comment", "scroll"]
+                  "comment", "scroll", "stamp"]
     for (var j = 0; j < events.length; ++j) {
         var e = "event_" + events[j]
         t[e] = e + bk + ".png"

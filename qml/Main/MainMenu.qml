@@ -596,6 +596,12 @@ Item {
         enabled: scaleZoomInAction.enabled
         onActivated: scaleZoomInAction.trigger()
     }
+    // Redo also answers to Ctrl+Y, which many editors use beside Ctrl+Shift+Z.
+    Shortcut {
+        sequence: "Ctrl+Y"
+        enabled: editRedoAction.enabled
+        onActivated: editRedoAction.trigger()
+    }
 
     // The timeline's context menu: the Edit menu's block commands.
     property Menu timelineContextMenu: Menu {
@@ -606,35 +612,48 @@ Item {
         MenuItem { action: editDeleteAction }
     }
 
-    // The two tool-button rows the timeline shows above its lanes.
+    // The two tool-button rows the timeline shows above its lanes: 40-pixel buttons, with
+    // 12-pixel separators (the tools row is 344 pixels wide).
+    component BarButton: ToolButton {
+        width: 40
+        height: 40
+    }
+    component BarSeparator: Item {
+        width: 12
+        height: 40
+        Rectangle {
+            anchors.centerIn: parent
+            width: 1
+            height: 28
+            color: ThemeManager.currentTheme.controlFrame
+        }
+    }
     property Component eventToolBar: Component {
         Row {
-            spacing: 2
-            ToolButton { action: createPictureEventAction }
-            ToolButton { action: createMessageEventAction }
-            ToolButton { action: createScrollEventAction }
-            ToolButton { action: createFadeEventAction }
-            ToolButton { action: createScreenEventAction }
-            ToolButton { action: createAudioEventAction }
-            ToolButton { action: createAudioFadeEventAction }
-            ToolButton { action: createCommentEventAction }
-            Rectangle { width: 1; height: 28; y: 4; color: ThemeManager.currentTheme.controlFrame }
-            ToolButton { action: openPresetSelectorAction }
+            BarButton { action: createPictureEventAction }
+            BarButton { action: createMessageEventAction }
+            BarButton { action: createScrollEventAction }
+            BarButton { action: createFadeEventAction }
+            BarButton { action: createScreenEventAction }
+            BarButton { action: createAudioEventAction }
+            BarButton { action: createAudioFadeEventAction }
+            BarButton { action: createCommentEventAction }
+            BarSeparator {}
+            BarButton { action: openPresetSelectorAction }
         }
     }
     property Component timelineToolBar: Component {
         Row {
-            spacing: 2
-            ToolButton { action: editUndoAction }
-            ToolButton { action: editRedoAction }
-            Rectangle { width: 1; height: 28; y: 4; color: ThemeManager.currentTheme.controlFrame }
-            ToolButton { action: laneNewAction }
-            ToolButton { action: playbackAction }
-            ToolButton { action: pauseAction }
-            ToolButton { action: shrinkAction }
-            ToolButton { action: expandAction }
-            Rectangle { width: 1; height: 28; y: 4; color: ThemeManager.currentTheme.controlFrame }
-            ToolButton { action: editCopyAsEventAction }
+            BarButton { action: editUndoAction }
+            BarButton { action: editRedoAction }
+            BarSeparator {}
+            BarButton { action: laneNewAction }
+            BarButton { action: playbackAction }
+            BarButton { action: pauseAction }
+            BarButton { action: shrinkAction }
+            BarButton { action: expandAction }
+            BarSeparator {}
+            BarButton { action: editCopyAsEventAction }
         }
     }
 }

@@ -11,6 +11,7 @@ import "../Singletons" as Vig
 import "../Options"
 import "../PropertyView"
 import "../Dialogs"
+import "../Timeline"
 import Vignetta.Project 1.0
 import Vignetta.Audio 1.0
 import "../../components_fc/qml/BasicControls"
@@ -21,19 +22,15 @@ ApplicationWindow {
 
     readonly property string gameTitle: DataManager.gameTitle
     readonly property bool projectOpened: DataManager.projectOpened
-    // No drag, playback, pending insertion or preview change: the timeline and the preview
-    // set these when they exist.
-    property bool timelineAllowsEdit: true
+    // The timeline view (the main view and the property view are handed it as `timelineView`).
+    readonly property alias timelineView: timeline.timelineView
+    // No drag, playback, pending insertion or preview change: the preview sets its part when
+    // it exists.
     property bool previewAllowsEdit: true
-    readonly property bool allowEdit: timelineAllowsEdit && previewAllowsEdit
+    readonly property bool allowEdit: timelineView.allowEdit && previewAllowsEdit
     property bool terminating: false
     readonly property bool canUndo: Vig.TimelineDataManager.canUndo
     readonly property bool canRedo: Vig.TimelineDataManager.canRedo
-
-    // The timeline cursor and selected lane that insertions go to; the timeline view keeps
-    // them up to date.
-    property int cursorFrame: 0
-    property int selectedLaneId: -1
 
     readonly property bool qmlTextWorkaround: {
         if (KivraAPI.isBlackListedDisplayDevice()) {
@@ -122,20 +119,20 @@ ApplicationWindow {
         undoEnabled: window.canUndo
         redoEnabled: window.canRedo
         allowEdit: window.allowEdit
-        copyAsEventEnabled: Vig.TimelineDataManager.blockCount > 0
+        copyAsEventEnabled: window.timelineView.copyAsEventEnabled
+        cutEnabled: window.timelineView.cutEnabled
+        copyEnabled: window.timelineView.copyEnabled
+        pasteEnabled: window.timelineView.pasteEnabled
+        deleteEnabled: window.timelineView.deleteEnabled
+        isPlayback: window.timelineView.isPlayback
+        focusInTimeline: window.timelineView.activeFocus
 
+        // The timeline takes the edit, insert, scale and control commands itself.
         onFileNew: projectManager.confirmTimelineClear(function() {
             recoveryPrompt.discard()
             window.resetDocument()
         })
         onExit: window.close()
-        onEditUndo: Vig.TimelineDataManager.undo()
-        onEditRedo: Vig.TimelineDataManager.redo()
-        onNewLane: Vig.TimelineDataManager.addLane()
-        onEventSelected: window.insertBlocks(data)
-        onShrinkTimeline: Vig.TimelineDataManager.pixelPerFrameScale = 1
-        onExpandTimeline: Vig.TimelineDataManager.pixelPerFrameScale = 0
-        onCopyAsEvent: window.copyAsEvent()
         onOpenPresetSelector: presetSelector.open()
         onToolOptions: heavyProcessTimer.run(function() { optionsDialog.open() })
         onGameOpenFolder: window.openUrlLater(DataManager.projectUrl)
@@ -183,11 +180,17 @@ ApplicationWindow {
     }
 
     // --- Document ---------------------------------------------------------------------------
-    onProjectOpenedChanged: if (projectOpened) resetDocument()
+    onProjectOpenedChanged: {
+        if (projectOpened)
+            resetDocument()
+        else
+            timelineView.previewEnabled = false
+    }
 
     // An empty scene with an undo history of just that scene.
     function resetDocument() {
-        Vig.TimelineDataManager.clearData()
+        timelineView.clear()
+        timelineView.previewEnabled = true
         Vig.TimelineDataManager.clearBuffer()
         Vig.TimelineDataManager.pushBuffer()
         propertyView.checkedBlockChanged()
@@ -198,19 +201,15 @@ ApplicationWindow {
     function insertBlocks(blocks) {
         if (!blocks || !projectOpened)
             return false
-        var lane = selectedLaneId >= 1 ? selectedLaneId : 1
-        if (Vig.TimelineDataManager.insertBlocks(blocks, cursorFrame, lane).length === 0)
-            return false
-        selectedLaneId = lane
-        return true
+        return timelineView.insertBlocks(blocks)
     }
 
-    function copyAsEvent() {
-        heavyProcessTimer.run(function() {
-            var text = Vig.TimelineDataManager.convertData2EventText()
-            Vig.ClipboardFC.setData("EventCommand", text)
-            window.showSuccess(qsTr("Copied the timeline to the clipboard as an event."))
-        })
+    Connections {
+        target: window.timelineView
+        function onCopyAsEventCompleted(success) {
+            if (success)
+                window.showSuccess(qsTr("Copied the timeline to the clipboard as an event."))
+        }
     }
 
     // --- Messages ---------------------------------------------------------------------------
@@ -275,6 +274,7 @@ ApplicationWindow {
     }
     // The timeline reloads its block icons for a new theme.
     signal themeCommitted()
+    onThemeCommitted: timelineView.refreshIconSource()
 
     // Help and the project folder open in other programs, never from inside a menu handler.
     // When no program takes the URL, the user learns which file or folder it was.
@@ -345,6 +345,7 @@ ApplicationWindow {
                         id: propertyView
                         objectName: "propertyView"
                         anchors.fill: parent
+                        timelineView: window.timelineView
                     }
                 }
                 Rectangle {
@@ -393,6 +394,13 @@ ApplicationWindow {
             anchors { left: parent.left; right: parent.right; top: splitter.bottom
                       bottom: parent.bottom }
             color: ThemeManager.currentTheme.normalBack2
+
+            Timeline {
+                id: timeline
+                objectName: "timeline"
+                anchors.fill: parent
+                mainMenu: mainMenu
+            }
         }
     }
 }

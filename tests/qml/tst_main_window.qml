@@ -75,15 +75,16 @@ TestCase {
         // A box already showing keeps its message.
         window.showSuccess("Copied the timeline to the clipboard as an event.")
         compare(box.message, "Import succeeded.")
-        verify(child("mainMenu").actions.editCopyAsEvent.enabled)
+        // Editing resumes once the timeline has shown the inserted blocks.
+        tryVerify(function() { return child("mainMenu").actions.editCopyAsEvent.enabled })
         closeBoxes()
     }
 
     function test_3_importThatDoesNotFitIsAFailure() {
         var before = Vig.TimelineDataManager.sceneText()
-        window.cursorFrame = 9990
+        window.timelineView.setCursorFrame(9990)
         manager.openEvent(demoScene)
-        window.cursorFrame = 0
+        window.timelineView.setCursorFrame(0)
         var box = child("errorBox")
         tryVerify(function() { return box.windowVisible })
         compare(box.message, "The import has failed.")

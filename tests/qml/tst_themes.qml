@@ -94,7 +94,7 @@ Item {
             for (var name of ["default", "dark"]) {
                 var t = IconTheme.build(name, "en_US")
                 var keys = Object.keys(t).filter(function (k) { return k !== "isDarkMode" })
-                compare(keys.length, 1 + 2 + 6 + 9 + 8, name)
+                compare(keys.length, 1 + 2 + 6 + 10 + 9, name)
                 for (var key of keys)
                     verify(imageReady(Qt.resolvedUrl("../../qml/Images/" + t[key])), name + "." + key)
             }
