@@ -12,6 +12,7 @@ import "../Options"
 import "../PropertyView"
 import "../Dialogs"
 import "../Timeline"
+import "../MainView"
 import Vignetta.Project 1.0
 import Vignetta.Audio 1.0
 import "../../components_fc/qml/BasicControls"
@@ -24,9 +25,8 @@ ApplicationWindow {
     readonly property bool projectOpened: DataManager.projectOpened
     // The timeline view (the main view and the property view are handed it as `timelineView`).
     readonly property alias timelineView: timeline.timelineView
-    // No drag, playback, pending insertion or preview change: the preview sets its part when
-    // it exists.
-    property bool previewAllowsEdit: true
+    // No frame drag in the preview.
+    readonly property bool previewAllowsEdit: mainView.allowEdit
     readonly property bool allowEdit: timelineView.allowEdit && previewAllowsEdit
     property bool terminating: false
     readonly property bool canUndo: Vig.TimelineDataManager.canUndo
@@ -194,6 +194,8 @@ ApplicationWindow {
         Vig.TimelineDataManager.clearBuffer()
         Vig.TimelineDataManager.pushBuffer()
         propertyView.checkedBlockChanged()
+        // Pictures of another project (or of the scene given up) may share names.
+        mainView.clearImageList()
         KivraAPI.collectGarbage()
     }
 
@@ -325,6 +327,14 @@ ApplicationWindow {
                 anchors { left: parent.left; top: parent.top; bottom: parent.bottom
                           right: propertyColumn.left }
                 color: ThemeManager.currentTheme.outsideArea
+
+                MainView {
+                    id: mainView
+                    objectName: "mainView"
+                    anchors.fill: parent
+                    mainMenu: mainMenu
+                    timelineView: window.timelineView
+                }
             }
 
             Rectangle {
@@ -340,12 +350,12 @@ ApplicationWindow {
                     anchors.fill: parent
                     anchors.leftMargin: 6
 
-                    // The timeline view and the main view are passed in when they exist.
                     PropertyView {
                         id: propertyView
                         objectName: "propertyView"
                         anchors.fill: parent
                         timelineView: window.timelineView
+                        mainView: mainView
                     }
                 }
                 Rectangle {
@@ -400,6 +410,7 @@ ApplicationWindow {
                 objectName: "timeline"
                 anchors.fill: parent
                 mainMenu: mainMenu
+                mainView: mainView
             }
         }
     }

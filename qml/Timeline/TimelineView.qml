@@ -29,8 +29,8 @@ FocusScope {
     readonly property int pixelPerFrame: Vig.TimelineDataManager.pixelPerFrame
     readonly property int laneHeight: Vig.TimelineDataManager.laneHeight
     readonly property real timelineX: controller.cursorFrame * pixelPerFrame
-    readonly property var checkedBlocks: controller.checkedBlocks
-    readonly property var pressedBlocks: controller.pressedIds
+    readonly property var checkedBlocks: internalSelection.checkedBlocks
+    readonly property var pressedBlocks: internalSelection.pressedIds
     readonly property Item checkedLane: laneRepeater.count >= 0 && controller.checkedLaneId > 0
                                         ? getLane(controller.checkedLaneId) : null
     readonly property int checkedLaneId: controller.checkedLaneId
@@ -108,6 +108,8 @@ FocusScope {
         dataManager: Vig.TimelineDataManager
         playbackPause: root.playbackPause
         onSelectionChanged: {
+            internalSelection.checkedBlocks = checkedBlocks
+            internalSelection.pressedIds = pressedIds
             root.selectionRevision_++
             root.checkedBlockChanged()
             root.updateMenuItems()
@@ -129,6 +131,15 @@ FocusScope {
         onPlaybackStart: root.playbackStart()
         onIsPlaybackChanged: if (!isPlayback) root.stopAudio()
         onCursorFrameChanged: if (isPlayback) root.followCursor()
+    }
+
+    // The selection as the receivers of checkedBlockChanged() read it: taken from the controller
+    // before the signal goes out (a binding to the controller would still hold the previous
+    // selection while the signal's handlers run).
+    QtObject {
+        id: internalSelection
+        property var checkedBlocks: []
+        property var pressedIds: []
     }
 
     // Playback stopped: every sound stops with it.
