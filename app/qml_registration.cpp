@@ -8,25 +8,25 @@
 #include "bridge/constants.h"
 #include "bridge/lane_list_model.h"
 #include "bridge/timeline_data_manager.h"
-#include "controls/checker_board_item.h"
-#include "controls/dialog_placement.h"
-#include "frame/heavy_process_timer.h"
-#include "frame/main_frame.h"
 #include "image_cache_registry.h"
 #include "mainview/main_view_controller.h"
-#include "presets/file_copier.h"
-#include "presets/preset_collections.h"
 #include "preview/image_loader.h"
 #include "preview/preview_body.h"
 #include "preview/text_canvas.h"
 #include "preview/text_excerpt.h"
 #include "preview/thumbnail.h"
-#include "project/data_manager.h"
-#include "property/property_registration.h"
-#include "recovery/recovery_manager.h"
 #include "services/append_api.h"
 #include "services/kivra_api.h"
 #include "services/tutorial_manager.h"
+#include "frame/heavy_process_timer.h"
+#include "frame/main_frame.h"
+#include "controls/checker_board_item.h"
+#include "controls/dialog_placement.h"
+#include "project/data_manager.h"
+#include "recovery/recovery_manager.h"
+#include "property/property_registration.h"
+#include "presets/file_copier.h"
+#include "presets/preset_collections.h"
 #include "timeline/block_window_model.h"
 #include "timeline/ghost_model.h"
 #include "timeline/ruler_scale.h"
@@ -104,8 +104,8 @@ void registerQmlTypes()
         qmlRegisterType<timeline::RulerScale>(uri, 1, 0, "RulerScale");
         qmlRegisterUncreatableType<timeline::GhostModel>(uri, 1, 0, "GhostModel",
                                                          QStringLiteral("Read controller.ghosts"));
-        qmlRegisterUncreatableType<timeline::SelectedBlock>(uri, 1, 0, "SelectedBlock",
-                                                            QStringLiteral("Read checkedBlocks"));
+        qmlRegisterUncreatableType<timeline::SelectedBlock>(
+            uri, 1, 0, "SelectedBlock", QStringLiteral("Read checkedBlocks"));
     }
 
     // --- UI foundation and project data -----------------------------------------------------
