@@ -458,6 +458,8 @@ FocusScope {
                 scrollTextPreview.release()
             if (!controller.dragging)
                 return
+            // Shift and Alt count as they are when the button is let go.
+            controller.moveMouse(mouse.x, mouse.y, mouse.modifiers)
             var placed = controller.endDrag(root.screenScale)
             root.changer.changedProperty = placed.changedProperty
             root.changer.startPosition = placed.startPosition
