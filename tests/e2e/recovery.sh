@@ -1,6 +1,7 @@
 #!/bin/bash
 # The scene survives a crash: the real editor under Xvfb with the bundled sample project.
-#  1. Import the demo scene, insert two blocks, export: the recovery file follows the scene
+#  1. Import the demo scene, insert two blocks, drag the first with the mouse, export: the
+#     recovery file follows the scene
 #     (vignetta-cli reads it as the same scene) and the export leaves it alone; kill -9.
 #  2. Start again: the restore question comes; Yes brings back the scene (Copy As Event equal
 #     to the one taken before the kill); another kill -9 keeps the file.
@@ -28,7 +29,10 @@ export QT_QPA_PLATFORM=xcb
 export XDG_CONFIG_HOME="$WORK/config"
 export XDG_DATA_HOME="$WORK/data"
 export QTWEBENGINE_DISABLE_SANDBOX=1
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
+mkdir -p "$XDG_CONFIG_HOME/VignettaWorks" "$XDG_DATA_HOME"
+# The window at the top left, so that the timeline's blocks are at known places on the screen.
+printf '[General]\nwindowX=0\nwindowY=0\nwindowWidth=1600\nwindowHeight=1000\n' \
+    >"$XDG_CONFIG_HOME/VignettaWorks/Vignetta.conf"
 RECOVERY="$XDG_DATA_HOME/VignettaWorks/Vignetta/Recovery"
 
 PASSED=0
@@ -120,6 +124,33 @@ copy_as_event() {
     xclip -selection clipboard -t application/fable-EventCommand -o >"$1" 2>/dev/null
 }
 
+# The top of the timeline's ruler band: the first row whose left pixel has the ruler's colour.
+ruler_top() {
+    import -window root "$WORK/screen.png"
+    /usr/bin/python3 - "$WORK/screen.png" <<'EOF'
+import sys
+from PIL import Image
+im = Image.open(sys.argv[1]).convert("RGB")
+for y in range(im.height):
+    if im.getpixel((3, y)) == (0x22, 0x44, 0x88):
+        print(y)
+        break
+EOF
+}
+# Presses at ($1,$2), moves to ($3,$4) in small steps and releases.
+drag_mouse() {
+    xdotool mousemove "$1" "$2" mousedown 1
+    sleep 0.1
+    local i
+    for i in 1 2 3 4 5 6 7 8; do
+        xdotool mousemove $(($1 + ($3 - $1) * i / 8)) $(($2 + ($4 - $2) * i / 8))
+        sleep 0.05
+    done
+    sleep 0.2
+    xdotool mouseup 1
+    sleep 0.5
+}
+
 recovery_files() { ls "$RECOVERY"/*.json 2>/dev/null; }
 
 # Runs "$@" every 0.3 s until it succeeds, for at most $1 seconds (a write follows an edit
@@ -151,7 +182,21 @@ wait_gone "Choose Event JSON File" 10
 answer_box Return || fail "no confirmation after the import"
 insert_item Down
 insert_item Down Down Down Down Down Down Down Down
+# The new picture (frames 0-60 of lane 1, 4 pixels a frame) dragged 10 frames later, one lane
+# down.
+copy_as_event "$WORK/undragged.json"
+TOP=$(ruler_top)
+if [ -n "$TOP" ]; then
+    drag_mouse 120 $((TOP + 28 + 32)) 160 $((TOP + 28 + 64 + 32))
+else
+    fail "no timeline ruler on the screen"
+fi
 copy_as_event "$WORK/before.json"
+if [ -s "$WORK/before.json" ] && ! cmp -s "$WORK/undragged.json" "$WORK/before.json"; then
+    pass "the inserted picture was dragged with the mouse"
+else
+    fail "the drag did not change the scene"
+fi
 wait_until 10 has_recovery_file
 FILE=$(recovery_files | head -1)
 if [ -n "$FILE" ] && [ "$(recovery_files | wc -l)" -eq 1 ]; then
