@@ -2,6 +2,7 @@
 
 #include "app_identity.h"
 #include "application.h"
+#include "frame/scene_graph_backend.h"
 #include "locale_selection.h"
 #include "process_marker.h"
 #include "qml_registration.h"
@@ -52,6 +53,7 @@ int runApplication(int argc, char **argv)
     QtWebEngine::initialize();
 
     auto app = std::make_unique<Application>(argc, argv);
+    app::chooseSceneGraphBackend();
     const QString startDir = QDir::currentPath();
 
     auto splash = std::make_unique<QSplashScreen>(QPixmap(QStringLiteral(":/splash/splash.png")));

@@ -7,7 +7,12 @@
 
 namespace vignetta::preview {
 
-PreviewBody::PreviewBody(QQuickItem *parent) : QQuickPaintedItem(parent) {}
+PreviewBody::PreviewBody(QQuickItem *parent) : QQuickPaintedItem(parent)
+{
+    // Every paint starts with an opaque black screen: nothing beneath shows through, and the
+    // scene graph need neither clear the item nor blend it.
+    setOpaquePainting(true);
+}
 
 void PreviewBody::paint(QPainter *painter)
 {
@@ -28,6 +33,7 @@ double PreviewBody::int32max() const
 void PreviewBody::clearPictureList()
 {
     renderer_.pictures().clear();
+    renderer_.clearTonedPictures();
 }
 
 void PreviewBody::clearDisplayList()

@@ -81,6 +81,7 @@ void PreviewRenderer::paint(QPainter &painter, const QSizeF &size)
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
 
     frames_.clear();
+    toned_.beginPaint();
     const QTransform base = painter.transform();
     for (int i = 0; i < list_.entries.size(); ++i) {
         // A list longer than its ratios (never sent by the editor) draws the extra entries at
@@ -89,6 +90,7 @@ void PreviewRenderer::paint(QPainter &painter, const QSizeF &size)
         paintEntry(painter, list_.entries.at(i), ratio, size);
         painter.setTransform(base);
     }
+    toned_.endPaint();
 
     painter.setOpacity(1.0);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -124,9 +126,8 @@ void PreviewRenderer::paintEntry(QPainter &painter, const DisplayEntry &e, doubl
     const QImage *image = picture;
     if (toneApplies(e, r)) {
         const QImage *gray = pictures_.grayPicture(e.imageName);
-        applyTone(*picture, gray ? *gray : QImage(), toneAt(e.addR, e.addG, e.addB, e.gray, r),
-                  toned_);
-        image = &toned_;
+        image = &toned_.toned(*picture, gray ? *gray : QImage(),
+                              toneAt(e.addR, e.addG, e.addB, e.gray, r));
     }
 
     painter.setOpacity(opacity);

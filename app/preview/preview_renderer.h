@@ -8,6 +8,7 @@
 #include "preview/display_list.h"
 #include "preview/picture_cache.h"
 #include "preview/picture_frame.h"
+#include "preview/toned_pictures.h"
 
 class QPainter;
 
@@ -49,6 +50,9 @@ public:
     // One record per picture drawn by the last paint, in drawing order.
     const QVector<PictureFrame> &frames() const { return frames_; }
 
+    // Forgets the toned copies of the pictures (when the pictures themselves are let go).
+    void clearTonedPictures() { toned_.clear(); }
+
     // Milliseconds the last paint took.
     int lastPaintMsec() const { return msec_; }
 
@@ -66,7 +70,7 @@ private:
     int blendColor_[4] = {0, 0, 0, 0};
     int shake_ = 0;
     int msec_ = 0;
-    QImage toned_; // scratch buffer of the tone pass, reused from picture to picture
+    TonedPictures toned_; // the toned copies drawn by the last paint
 };
 
 } // namespace vignetta::preview
