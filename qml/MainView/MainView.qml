@@ -43,6 +43,8 @@ FocusScope {
     readonly property int screenHeight: Vig.TimelineDataManager.screenHeight
     // The message window's position (0 top, 1 middle, 2 bottom).
     property int messagePosition: 2
+    // The frame last sampled for playback (-1: none since playback started).
+    property int playbackFrame: -1
     // For tests and tools: the preview item, the text previews and the frames.
     readonly property alias preview: preview
     readonly property alias textPreview: textPreview
@@ -89,7 +91,8 @@ FocusScope {
     // Shows the scene at the cursor frame as the game would play it: texts start playing and
     // hold the timeline, sounds start at their first frame.
     function updatePlayback() {
-        var sample = controller.sample(currentFrame(), true)
+        playbackFrame = currentFrame()
+        var sample = controller.sample(playbackFrame, true)
         showScreen(sample)
         showText(sample.window, true)
         for (var i = 0; i < sample.sounds.length; ++i)
@@ -105,6 +108,7 @@ FocusScope {
     }
 
     function playbackInitialize() {
+        playbackFrame = -1
         AudioPlayer.stopAll()
         updatePlayback()
     }
@@ -213,8 +217,9 @@ FocusScope {
         updateFrame()
         relocateMessage()
     }
+    // (During playback the cursor keeps its frame through a zoom change: a text playing goes on.)
     onPixelPerFrameChanged: {
-        if (Vig.TimelineDataManager.lanes.count > 0)
+        if (!playbackMode && Vig.TimelineDataManager.lanes.count > 0)
             updatePreview()
     }
     onPlaybackPauseChanged: {
@@ -248,11 +253,13 @@ FocusScope {
     Connections {
         target: root.timelineView
         ignoreUnknownSignals: true
+        // In playback only a new frame is played: a zoom change moves the cursor's pixels but
+        // must not start the frame's sounds and texts again.
         function onTimelineXChanged() {
-            if (root.playbackMode)
-                root.updatePlayback()
-            else
+            if (!root.playbackMode)
                 root.updatePreview()
+            else if (root.currentFrame() !== root.playbackFrame)
+                root.updatePlayback()
         }
         function onBlockDraged() { root.updatePreview() }
         function onBlockDragEnd() { root.updatePreview() }
@@ -281,7 +288,11 @@ FocusScope {
         return key === Qt.Key_Z || key === Qt.Key_X || key === Qt.Key_Enter || key === Qt.Key_Return
     }
     Keys.onPressed: {
-        if (isInputKey(event.key) && !event.isAutoRepeat) {
+        if (event.key === Qt.Key_Escape && controller.dragging) {
+            // The frames go back; the block was never touched.
+            controller.cancelDrag()
+            event.accepted = true
+        } else if (isInputKey(event.key) && !event.isAutoRepeat) {
             inputPressed()
             event.accepted = true
         }

@@ -67,6 +67,7 @@ TestCase {
         if (timeline.isPlayback)
             timeline.pause()
         menu.screenScale = 1
+        timeline.controller.setZoom(0)
         timeline.clear()
         tdm.clearBuffer()
         tdm.pushBuffer()
@@ -263,6 +264,17 @@ TestCase {
         compare(mainView.changer.startScale, Qt.point(1, 1))
         compare(mainView.changer.endPosition, Qt.point(400, 300))
 
+        // Escape ends a drag without a result.
+        changedSpy.clear()
+        mousePress(mainView, p.x, p.y)
+        mouseMove(mainView, p.x + 40, p.y + 40)
+        tryCompare(mainView.startFrame, "x", 140)
+        keyClick(Qt.Key_Escape)
+        verify(!mainView.controller.dragging)
+        compare(mainView.startFrame.x, 100)
+        mouseRelease(mainView, p.x + 40, p.y + 40)
+        compare(changedSpy.count, 0)
+
         mainView.changer.clear()
         compare(mainView.changer.changedProperty, "")
         compare(mainView.changer.startPosition, Qt.point(0, 0))
@@ -317,6 +329,11 @@ TestCase {
         compare(AudioPlayer.lastPlayed.se.pitch, 110)
         // The text has ended and waits for the button; the timeline stays.
         tryCompare(mainView.textPreview.textCanvas, "pause", true)
+        // A zoom change moves the cursor's pixels, not its frame: the message plays on.
+        timeline.controller.setZoom(1)
+        verify(timeline.playbackPause)
+        verify(mainView.textPreview.playbackMode)
+        verify(mainView.textPreview.textCanvas.pause)
         wait(100)
         compare(timeline.controller.cursorFrame, 5)
         keyClick(Qt.Key_Z)
