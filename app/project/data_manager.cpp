@@ -1,5 +1,8 @@
 #include "project/data_manager.h"
 
+#include "common/file_read.h"
+#include "printable_text.h"
+#include "json/js_json.h"
 #include "project/character_sheet.h"
 #include "project/member_path.h"
 #include "project/plugin_list.h"
@@ -68,7 +71,7 @@ QJSValue DataManager::toScript(const project::Json &value) const
         return QJSValue(QJSValue::NullValue);
     // The engine's own JSON parser keeps member order and builds plain script objects.
     QJSValue parse = m_engine->globalObject().property("JSON").property("parse");
-    return parse.call({QString::fromStdString(value.dump())});
+    return parse.call({QString::fromStdString(json::stringify(value))});
 }
 
 QJSValue DataManager::published(const char *member) const
@@ -103,11 +106,24 @@ std::optional<std::string> DataManager::readUrl(const QString &url)
         path = url;
     else
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (path.startsWith(QLatin1Char(':'))) { // a resource: part of the program itself
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly) || file.size() > qint64(files::maxDataFileBytes))
+            return std::nullopt;
+        const QByteArray bytes = file.readAll();
+        return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+    }
+    // Only a regular file of bounded size: a pipe would block the editor, a device would
+    // never end.
+    files::FileReadResult read = files::readRegularFile(QFile::encodeName(path).toStdString(),
+                                                        files::maxDataFileBytes);
+    if (!read) {
+        if (read.failure != files::ReadFailure::Missing)
+            qWarning("%s %s", qPrintable(printableText(QDir::toNativeSeparators(path))),
+                     read.error.c_str());
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+    }
+    return std::move(read.bytes);
 }
 
 bool DataManager::loadDatabase()
@@ -149,7 +165,7 @@ QJSValue DataManager::loadDataFile(const QString &fileName)
     const auto value = text ? project::parseDataFile(*text, &error) : std::nullopt;
     if (!value) {
         if (text)
-            qWarning("%s: %s", qPrintable(fileName), error.c_str());
+            qWarning("%s: %s", qPrintable(printableText(fileName)), error.c_str());
         return QJSValue(QJSValue::NullValue);
     }
     return toScript(*value);
@@ -184,13 +200,11 @@ bool DataManager::setSystemValue(const QString &member, const QJSValue &value)
     QJSValue json = m_engine->globalObject().property("JSON").property("stringify").call({value});
     if (!json.isString())
         return false;
-    project::Json parsed;
-    try {
-        parsed = project::Json::parse(json.toString().toStdString());
-    } catch (const project::Json::exception &) {
+    const json::ParseResult parsed = json::parseJson(json.toString().toStdString());
+    if (!parsed)
         return false;
-    }
-    if (!project::setObjectValue(m_database.mutableTable("system"), member.toStdString(), parsed))
+    if (!project::setObjectValue(m_database.mutableTable("system"), member.toStdString(),
+                                 parsed.value))
         return false;
     publish("system");
     emit databaseChanged();

@@ -44,8 +44,28 @@ struct ParseResult
 // it is parsed, so that no later recursive walk can exhaust the stack.
 constexpr int kMaxNestingDepth = 256;
 
+// The memory a parsed value may take unless the caller gives another bound: eight times the
+// text, plus 4 MB so that small texts are never refused for this. The value's own tables (the
+// program's files) stay well within it; a text of a great many tiny values ("[0,0,0,...]")
+// does not, and is refused instead of taking gigabytes.
+std::size_t defaultMemoryBudget(std::size_t textBytes);
+
+struct ParseLimits
+{
+    int maxDepth = kMaxNestingDepth;
+    // Most bytes the parsed value may occupy; 0 means defaultMemoryBudget(text size).
+    std::size_t maxMemory = 0;
+};
+
 // Parses JSON text (UTF-8, an optional byte-order mark is skipped). Never throws: bad syntax,
-// invalid UTF-8 and excessive nesting come back as an error with its position.
-ParseResult parseJson(std::string_view text);
+// invalid UTF-8, excessive nesting and a value that would need more memory than the limit come
+// back as an error with its position. The text is measured before anything is built, so a
+// refused text costs no more than a pass over it. A duplicate key keeps its first position and
+// its last value, as JSON.parse does; objects with very many keys are read in linear time.
+ParseResult parseJson(std::string_view text, const ParseLimits &limits = {});
+
+// The memory parseJson's result for this text would occupy, as it is accounted against the
+// limit (an estimate for the usual 64-bit library; invalid text gives a partial figure).
+std::size_t parsedMemory(std::string_view text);
 
 } // namespace vignetta::json

@@ -100,6 +100,32 @@ TEST(DatabaseLoad, FailureValuesAndBrokenTextNameTheFile)
     }
 }
 
+TEST(DatabaseLoad, DeeplyNestedTablesAndPluginListsAreRefused)
+{
+    const std::string deep = std::string(100000, '[') + std::string(100000, ']');
+    for (const char *file : {"Actors.json", "System.json"}) {
+        FakeDataFolder folder;
+        folder.files[file] = deep;
+        Database db;
+        EXPECT_FALSE(db.load(folder.reader())) << file;
+        EXPECT_EQ(db.errorFileName(), file);
+        EXPECT_NE(db.errorMessage().find("nesting"), std::string::npos) << db.errorMessage();
+    }
+    std::string error;
+    EXPECT_FALSE(vignetta::project::parsePluginScript("// Plugins\nvar $plugins =\n" + deep +
+                                                      "\n];\n",
+                                                      &error));
+    EXPECT_NE(error.find("nesting"), std::string::npos) << error;
+    // A table of long runs of small numbers, as tile flags are written, still loads.
+    std::string flags = "[null,{\"flags\":[";
+    for (int i = 0; i < 8192 * 40; ++i)
+        flags += i ? ",0" : "16";
+    FakeDataFolder folder;
+    folder.files["Tilesets.json"] = flags + "]}]";
+    Database db;
+    EXPECT_TRUE(db.load(folder.reader())) << db.errorMessage();
+}
+
 TEST(DatabaseLoad, ANewLoadForgetsTheLastFailure)
 {
     FakeDataFolder folder;
