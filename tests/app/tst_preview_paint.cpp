@@ -307,7 +307,7 @@ private slots:
         // "blockStart" 12.5 is not a whole number: it reads 0, so elapse is the time itself.
         QJsonObject e = pictureEntry(1, "red", 0, 0);
         e["blockStart"] = 12.5;
-        QCOMPARE(parseDisplayList(oneEntry(e, 0), 30).entries.at(0).elapse, qint64(30));
+        QCOMPARE(parseDisplayList(oneEntry(e, 0), 30).entries.at(0).elapse, std::int64_t(30));
 
         // Absent keys keep the drawing defaults; present but malformed ones read 0.
         QJsonObject sparse{{"imageName", "red"},
@@ -320,12 +320,12 @@ private slots:
         QCOMPARE(d.startWidth, 50.0);
         QCOMPARE(d.startHeight, 0.0);
         QCOMPARE(d.endWidth, 100.0);
-        QCOMPARE(d.elapse, qint64(0));
+        QCOMPARE(d.elapse, std::int64_t(0));
 
-        QCOMPARE(parseDisplayList("{\"list\":[{}],\"tween\":[null]}", 0).tweens,
-                 QVector<double>{0.0});
+        QVERIFY(parseDisplayList("{\"list\":[{}],\"tween\":[null]}", 0).tweens ==
+                std::vector<double>{0.0});
         for (const char *text : {"[1,2]", "not json", "{\"list\":5,\"tween\":[]}"})
-            QVERIFY(parseDisplayList(text, 0).entries.isEmpty());
+            QVERIFY(parseDisplayList(text, 0).entries.empty());
     }
 
     void listsOfDifferentLengths()
