@@ -2,10 +2,10 @@
 
 #include "common/file_read.h"
 #include "printable_text.h"
-#include "json/js_json.h"
 #include "project/character_sheet.h"
 #include "project/member_path.h"
 #include "project/plugin_list.h"
+#include "json/js_json.h"
 
 #include <QDir>
 #include <QFile>
@@ -115,8 +115,8 @@ std::optional<std::string> DataManager::readUrl(const QString &url)
     }
     // Only a regular file of bounded size: a pipe would block the editor, a device would
     // never end.
-    files::FileReadResult read = files::readRegularFile(QFile::encodeName(path).toStdString(),
-                                                        files::maxDataFileBytes);
+    files::FileReadResult read =
+        files::readRegularFile(QFile::encodeName(path).toStdString(), files::maxDataFileBytes);
     if (!read) {
         if (read.failure != files::ReadFailure::Missing)
             qWarning("%s %s", qPrintable(printableText(QDir::toNativeSeparators(path))),
@@ -234,12 +234,31 @@ bool DataManager::setObjectValue(const QJSValue &object, const QString &member,
         return false;
     const QStringList names = member.split(QLatin1Char('.'));
     // Check the path before creating anything, so a refused write leaves the object as it was.
+    // An array grows by a write only up to the index limit of member paths: a script engine
+    // array may be sparse, but whatever lists or writes it out later walks its whole length.
+    auto growsTooFar = [](const QJSValue &node, const QString &name) {
+        const long long index = project::memberIndex(name.toStdString());
+        return node.isArray() && index > project::maxGrownArrayIndex &&
+               index >= node.property(QStringLiteral("length")).toNumber();
+    };
     QJSValue probe = object;
-    for (int i = 0; i + 1 < names.size(); ++i) {
-        probe = probe.property(names[i]);
-        if (probe.isUndefined() || probe.isNull())
+    int created = names.size(); // the first step whose container the write creates
+    for (int i = 0; i < names.size(); ++i) {
+        if (growsTooFar(probe, names[i]))
+            return false;
+        if (i + 1 == names.size())
             break;
+        probe = probe.property(names[i]);
+        if (probe.isUndefined() || probe.isNull()) {
+            created = i + 1;
+            break;
+        }
         if (!probe.isObject())
+            return false;
+    }
+    // Containers made by the write start empty: an index into one is past its length.
+    for (int i = created; i < names.size(); ++i) {
+        if (project::memberIndex(names[i].toStdString()) > project::maxGrownArrayIndex)
             return false;
     }
     QJSValue node = object;

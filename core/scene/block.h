@@ -63,6 +63,8 @@ public:
     // Builds a block from a JSON object with the keys above, keeping its key order and keys
     // this program does not know. No validation (see scene_file.h for the checked reading).
     static Block fromJson(const Json &object);
+    // The same, taking the object's values over instead of copying them.
+    static Block fromJson(Json &&object);
     // Appends toJson() as compact JSON text (json::stringify), without building the object.
     void writeJson(std::string &out) const;
 

@@ -194,6 +194,11 @@ TEST(SceneJson, CoercionsFollowTheScriptRules)
     EXPECT_EQ(toInt(Json("abc"), 7), 7);
     EXPECT_EQ(toInt(Json(1e300), 7), std::numeric_limits<int>::max());
     EXPECT_EQ(toInt(Json(-1e300), 7), std::numeric_limits<int>::min());
+    // Unsigned numbers above the signed 64-bit range are large, not negative.
+    EXPECT_EQ(toInt(Json(18446744073709551615ULL), 7), std::numeric_limits<int>::max());
+    EXPECT_EQ(toInt(parseJson("18446744073709551615").value, 7), std::numeric_limits<int>::max());
+    EXPECT_EQ(toInt(parseJson("1e19").value, 7), std::numeric_limits<int>::max());
+    EXPECT_EQ(toInt(Json(4294967295ULL), 7), std::numeric_limits<int>::max());
 
     EXPECT_FALSE(toBool(Json("")));
     EXPECT_TRUE(toBool(Json("false")));
