@@ -157,6 +157,10 @@ ApplicationWindow {
     function copyAsEvent() {
         heavyProcessTimer.run(function() {
             var text = Vig.TimelineDataManager.convertData2EventText()
+            if (text === "") { // refused: the list would be too long for the clipboard
+                window.showError(qsTr("The timeline is too long to copy as an event."))
+                return
+            }
             Vig.ClipboardFC.setData("EventCommand", text)
             window.showSuccess(qsTr("Copied the timeline to the clipboard as an event."))
         })
