@@ -13,7 +13,7 @@ const char *const renderUsage =
 
 } // namespace vignetta::cli
 
-
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -164,11 +164,13 @@ bool writeFrame(preview::PreviewRenderer &renderer, const scene::Document &docum
         preview::parseDisplayList(QString::fromStdString(sample.displayListText()), frame));
     renderer.setFade(sample.fade);
     const QImage image = renderer.render(size).convertToFormat(QImage::Format_RGB32);
-    if (image.isNull() || !image.save(path, "PNG")) {
-        fail("cannot write " + path.toStdString());
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        fail("cannot draw frame " + std::to_string(frame) + " for " + path.toStdString());
         return false;
     }
-    return true;
+    return writeOutputFile(path.toLocal8Bit().toStdString(), png.toStdString());
 }
 
 } // namespace
@@ -210,32 +212,49 @@ int runRender(const std::vector<std::string> &args)
     pictures.projectUrl =
         QUrl::fromLocalFile(projectDir.absoluteFilePath()).toString() + QLatin1Char('/');
     // As in the editor, a picture that cannot be read is simply not drawn; say so once.
+    InputFiles inputs;
+    inputs.add(o.scene);
     for (const std::string &picture : document.getPictureList()) {
         const QString pictureName = QString::fromStdString(picture);
+        bool outside = false;
+        const QString file = pictures.pictureFilePath(pictureName, &outside);
+        if (!file.isEmpty())
+            inputs.add(file.toLocal8Bit().toStdString());
         if (!pictures.load(pictureName)) {
-            const QString file = pictures.pictureFilePath(pictureName);
-            fail("picture '" + picture + "' cannot be read" +
-                 (file.isEmpty() ? std::string(" (outside the picture folder)")
-                                 : " (" + QDir::toNativeSeparators(file).toStdString() + ")") +
-                 "; it is left out");
+            const std::string where = outside ? "outside the picture folder"
+                                      : file.isEmpty()
+                                          ? "no such file"
+                                          : QDir::toNativeSeparators(file).toStdString();
+            fail("picture '" + picture + "' cannot be read (" + where + "); it is left out");
+        }
+    }
+
+    // Every file to write, one per frame, checked against the inputs before any is written.
+    std::vector<QString> outputs;
+    if (!o.range) {
+        outputs.push_back(fromLocal(o.output));
+    } else {
+        const QString outDir = fromLocal(o.outDir);
+        if (!QDir().mkpath(outDir)) {
+            fail("cannot create folder " + o.outDir);
+            return exit_bad_input;
+        }
+        for (int frame = o.firstFrame; frame <= o.lastFrame; ++frame)
+            outputs.push_back(QDir(outDir).filePath(
+                QStringLiteral("frame_%1.png").arg(frame, 5, 10, QLatin1Char('0'))));
+    }
+    for (const QString &output : outputs) {
+        const std::string target = output.toLocal8Bit().toStdString();
+        if (const std::string input = inputs.sameFile(target); !input.empty()) {
+            fail("the output " + target + " is the input " + input +
+                 "; nothing is written over an input");
+            return exit_bad_usage;
         }
     }
 
     const QSize size(o.width, o.height);
-    if (!o.range)
-        return writeFrame(renderer, document, o.firstFrame, size, fromLocal(o.output))
-                   ? exit_ok
-                   : exit_bad_input;
-
-    const QString outDir = fromLocal(o.outDir);
-    if (!QDir().mkpath(outDir)) {
-        fail("cannot create folder " + o.outDir);
-        return exit_bad_input;
-    }
-    for (int frame = o.firstFrame; frame <= o.lastFrame; ++frame) {
-        const QString file = QDir(outDir).filePath(
-            QStringLiteral("frame_%1.png").arg(frame, 5, 10, QLatin1Char('0')));
-        if (!writeFrame(renderer, document, frame, size, file))
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        if (!writeFrame(renderer, document, o.firstFrame + int(i), size, outputs[i]))
             return exit_bad_input;
     }
     return exit_ok;

@@ -76,9 +76,12 @@ printf '[{"blockId":1,"laneId":1,"eventData":{"messageText":"\xff\xfe"}}]' >"$TM
 refused 1 "invalid UTF-8" "$TMP/utf8.json" convert "$TMP/utf8.json"
 
 # --- check ---
-exits 0 "check" check "$DATA/conversion/comments/scene.json"
-grep -q "ok, 6 blocks (6 markers) on lanes 0 to 1, ending at frame 41" "$out" ||
+exits 0 "check" check "$DATA/conversion/long_waits/scene.json"
+grep -q "ok, 5 blocks (5 markers) on lanes 0 to 1, ending at frame 6498" "$out" ||
     fail "check summary: $(cat "$out")"
+# Two markers on one frame overlap on the marker lane: no editor makes that.
+refused 1 "overlapping blocks" "block 5 (blockId 5, frames 40 to 41) and block 6 (blockId 6, frames 40 to 41) overlap on lane 0" \
+    check "$DATA/conversion/comments/scene.json"
 
 # --- insert: the ripple example, byte for byte; the input files stay as they were ---
 cp "$DATA/cli/ripple_scene.json" "$TMP/scene.json"
@@ -107,7 +110,7 @@ messages() {
     local i sep=""
     printf '['
     for i in $(seq 1 "$1"); do
-        printf '%s{"blockId":%d,"laneId":1,"eventData":{"blockMode":1,"blockStart":%d}}' \
+        printf '%s{"blockId":%d,"laneId":1,"eventData":{"blockMode":1,"blockStart":%d,"blockDelay":16}}' \
             "$sep" "$i" $(((i - 1) * 20))
         sep=,
     done
