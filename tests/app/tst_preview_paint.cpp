@@ -6,6 +6,8 @@
 #include <QThread>
 #include <QtTest>
 
+#include <limits>
+
 #include "preview/preview_body.h"
 #include "preview/tone.h"
 #include "preview_test_util.h"
@@ -207,6 +209,17 @@ private slots:
         // A gray-only tone turns the picture gray: (20 + 200 + 200) / 7 = 60.
         e["endColor"] = QJsonObject{{"R", 0}, {"G", 0}, {"B", 0}, {"S", 255}};
         QCOMPARE(rgb(draw(oneEntry(e, 1)), 10, 10), "60,60,60");
+
+        // The most negative components take everything away; negating them must not wrap
+        // around to "take nothing".
+        e["endColor"] =
+            QJsonObject{{"R", -2147483647 - 1}, {"G", -2147483647 - 1}, {"B", 0}, {"S", 0}};
+        QCOMPARE(rgb(draw(oneEntry(e, 1)), 10, 10), "0,0,20");
+        QImage out;
+        applyTone(solid(4, 4, QColor(100, 50, 20)), QImage(),
+                  Tone{std::numeric_limits<int>::min(), 0, std::numeric_limits<int>::min(), 0},
+                  out);
+        QCOMPARE(rgb(out, 1, 1), "0,50,0");
     }
 
     void tonePassMatchesTheCompositionSequence()
