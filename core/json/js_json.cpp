@@ -194,6 +194,38 @@ void appendValue(const Json &value, std::string &out)
 
 } // namespace
 
+namespace {
+
+void dismantleAt(Json &value, int depth)
+{
+    if (depth > kMaxNestingDepth)
+        return;
+    if (value.is_array()) {
+        auto &items = value.get_ref<Json::array_t &>();
+        for (Json &item : items) {
+            if (item.is_structured())
+                dismantleAt(item, depth + 1);
+        }
+        items.clear();
+        items.shrink_to_fit();
+    } else if (value.is_object()) {
+        auto &members = value.get_ref<Json::object_t &>();
+        for (auto &member : members) {
+            if (member.second.is_structured())
+                dismantleAt(member.second, depth + 1);
+        }
+        members.clear();
+        members.shrink_to_fit();
+    }
+}
+
+} // namespace
+
+void dismantle(Json &value)
+{
+    dismantleAt(value, 0);
+}
+
 std::string numberToString(double value)
 {
     std::string out;

@@ -64,6 +64,26 @@ struct ParseLimits
 // its last value, as JSON.parse does; objects with very many keys are read in linear time.
 ParseResult parseJson(std::string_view text, const ParseLimits &limits = {});
 
+// Empties a value from its innermost containers outwards. The library destroys an array or
+// object by first moving all of its children into a list of their own, which for a large value
+// costs as much memory again as the value itself; a value emptied this way costs nothing more
+// to destroy. Owners of values read from outside data call it (or DismantleOnExit) before
+// letting them go. Values nested deeper than kMaxNestingDepth are left to the library.
+void dismantle(Json &value);
+
+// Dismantles the value when the scope ends, whichever way it ends.
+class DismantleOnExit
+{
+public:
+    explicit DismantleOnExit(Json &value) : value_(value) {}
+    ~DismantleOnExit() { dismantle(value_); }
+    DismantleOnExit(const DismantleOnExit &) = delete;
+    DismantleOnExit &operator=(const DismantleOnExit &) = delete;
+
+private:
+    Json &value_;
+};
+
 // The memory parseJson's result for this text would occupy, as it is accounted against the
 // limit (an estimate for the usual 64-bit library; invalid text gives a partial figure).
 std::size_t parsedMemory(std::string_view text);

@@ -393,6 +393,7 @@ ParseResult parseJson(std::string_view text, const ParseLimits &limits)
             return result;
         }
         Json value;
+        const DismantleOnExit partial(value); // what was built when the text turned out bad
         Builder builder(value, shape.large);
         if (Json::sax_parse(text.begin(), text.end(), &builder)) {
             result.value = std::move(value);

@@ -64,8 +64,15 @@ std::optional<Json> parseDataFile(const std::string &text, std::string *error)
     return std::move(parsed.value);
 }
 
+Database::~Database()
+{
+    json::dismantle(m_tables);
+    json::dismantle(m_backup);
+}
+
 void Database::clear()
 {
+    json::dismantle(m_tables);
     m_tables = Json::object();
     m_errorFileName.clear();
     m_errorMessage.clear();
@@ -93,6 +100,7 @@ bool Database::load(const DataFileReader &read)
         }
         m_tables[t.member] = std::move(*value);
     }
+    json::dismantle(m_backup);
     m_backup = m_tables;
     return true;
 }

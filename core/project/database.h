@@ -43,6 +43,11 @@ std::optional<Json> parseDataFile(const std::string &text, std::string *error = 
 class Database
 {
 public:
+    Database() = default;
+    Database(const Database &) = default;
+    Database &operator=(const Database &) = default;
+    ~Database(); // takes the tables apart (json::dismantle) before they go
+
     // Empties every table and forgets the last failure.
     void clear();
 

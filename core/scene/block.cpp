@@ -7,12 +7,19 @@ namespace vignetta::scene {
 
 namespace {
 
-std::shared_ptr<const Json> noOuter()
+std::shared_ptr<Json> noOuter()
 {
     return nullptr;
 }
 
 } // namespace
+
+Block::Payload::~Payload()
+{
+    json::dismantle(eventData);
+    if (outer && outer.use_count() == 1)
+        json::dismantle(*outer);
+}
 
 Block::Block()
 {
@@ -214,7 +221,7 @@ Block Block::fromJson(Json &&object)
                 item.key() == "blockId" || item.key() == "laneId" || item.key() == "eventData";
             members.emplace_back(item.key(), known ? Json() : std::move(item.value()));
         }
-        p->outer = std::make_shared<const Json>(std::move(outer));
+        p->outer = std::make_shared<Json>(std::move(outer));
     }
     b.payload_ = std::move(p);
     return b;

@@ -81,8 +81,16 @@ private:
         Json eventData;
         BlockView view;
         // Keys of the object the block was read from, in order, with values for the unknown
-        // ones; null for a block built here.
-        std::shared_ptr<const Json> outer;
+        // ones; null for a block built here. Never changed once made; shared by the payloads
+        // of later edits of the block.
+        std::shared_ptr<Json> outer;
+
+        Payload() = default;
+        Payload(const Payload &) = delete;
+        Payload &operator=(const Payload &) = delete;
+        // Event data and unknown values come from files and may be large: they are taken
+        // apart before they go (see json::dismantle).
+        ~Payload();
     };
     std::shared_ptr<const Payload> payload_;
 

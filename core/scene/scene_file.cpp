@@ -245,6 +245,7 @@ SceneReadResult readSceneValue(const Json &root)
 
 SceneReadResult readSceneValue(Json &&root)
 {
+    const json::DismantleOnExit consumed(root);
     SceneReadResult result;
     result.error = checkRoot(root);
     if (!result.error.empty())
