@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJSValue>
 #include <QObject>
 #include <QRect>
 #include <QString>
@@ -48,6 +49,10 @@ public:
 
     // Whether the text of an event file can be imported; a parse error is also logged.
     Q_INVOKABLE int checkEventText(const QString &text) const;
+    // The value of an event file's text read by the program's guarded JSON reader, as script
+    // values in the file's key order; null when the reader refuses the text (or no script
+    // engine owns this object).
+    Q_INVOKABLE QJSValue parseEventText(const QString &text) const;
 };
 
 } // namespace vignetta::app
