@@ -4,7 +4,9 @@
 
 namespace vignetta {
 
-std::string printable(std::string_view text)
+namespace {
+
+std::string escaped(std::string_view text, bool keepLineBreaks)
 {
     static const char hex[] = "0123456789abcdef";
     std::string out;
@@ -21,7 +23,8 @@ std::string printable(std::string_view text)
         }
         // U+0080..U+009F are encoded as C2 80..C2 9F.
         const bool c1 = length == 2 && c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0;
-        if (c < 0x20 || c == 0x7F || c1) {
+        const bool lineBreak = keepLineBreaks && (c == '\n' || c == '\t');
+        if ((c < 0x20 && !lineBreak) || c == 0x7F || c1) {
             const unsigned code = c1 ? static_cast<unsigned char>(text[i + 1]) : c;
             out += "\\u00";
             out += hex[code >> 4];
@@ -32,6 +35,18 @@ std::string printable(std::string_view text)
         i += length;
     }
     return out;
+}
+
+} // namespace
+
+std::string printable(std::string_view text)
+{
+    return escaped(text, false);
+}
+
+std::string printableLines(std::string_view text)
+{
+    return escaped(text, true);
 }
 
 } // namespace vignetta

@@ -10,4 +10,7 @@ namespace vignetta {
 // valid UTF-8 become \xXX. Other characters are kept as they are.
 std::string printable(std::string_view text);
 
+// The same, keeping line feeds and tabs: for log output whose lines are the program's own.
+std::string printableLines(std::string_view text);
+
 } // namespace vignetta

@@ -20,6 +20,12 @@ TEST(Printable, ControlCharactersAreShownNotSent)
               "Bild \xc3\xa4 \xe7\x94\xbb\xe5\x83\x8f C:\\pictures");
 }
 
+TEST(Printable, LogLinesKeepTheirLineBreaks)
+{
+    EXPECT_EQ(vignetta::printableLines("Unable to load file \x1b]0;title\a.\n\tat line 2"),
+              "Unable to load file \\u001b]0;title\\u0007.\n\tat line 2");
+}
+
 TEST(Printable, SizesForMessages)
 {
     using vignetta::files::describeSize;
