@@ -45,9 +45,10 @@ struct ParseResult
 constexpr int kMaxNestingDepth = 256;
 
 // The memory a parsed value may take unless the caller gives another bound: eight times the
-// text, plus 4 MB so that small texts are never refused for this. The value's own tables (the
-// program's files) stay well within it; a text of a great many tiny values ("[0,0,0,...]")
-// does not, and is refused instead of taking gigabytes.
+// text, plus 4 MB so that small texts are never refused for this. Scene files take about five
+// times their text, and even a run of one-digit numbers ("[0,0,0,...]") takes eight; a text of
+// a great many empty arrays, objects or strings ("[[],[],[],...]") takes sixteen and more, and
+// is refused instead of taking gigabytes.
 std::size_t defaultMemoryBudget(std::size_t textBytes);
 
 struct ParseLimits
