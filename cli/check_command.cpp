@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "common/printable.h"
+
 namespace vignetta::cli {
 
 int runCheck(const std::vector<std::string> &args)
@@ -24,9 +26,11 @@ int runCheck(const std::vector<std::string> &args)
         }
     }
     const int blocks = doc->numBlock();
+    // The file name is the user's: shown with its control characters escaped.
     const bool printed = printLine(
-        args[0] + ": ok, " + std::to_string(blocks) + (blocks == 1 ? " block" : " blocks") + " (" +
-        std::to_string(markers) + (markers == 1 ? " marker" : " markers") + ") on lanes 0 to " +
+        printable(args[0]) + ": ok, " + std::to_string(blocks) +
+        (blocks == 1 ? " block" : " blocks") + " (" + std::to_string(markers) +
+        (markers == 1 ? " marker" : " markers") + ") on lanes 0 to " +
         std::to_string(doc->getLastLaneId()) + ", ending at frame " + std::to_string(lastFrame));
     return printed ? exit_ok : exit_bad_input;
 }
