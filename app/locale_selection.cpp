@@ -1,5 +1,7 @@
 #include "locale_selection.h"
 
+#include "common/file_read.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -32,11 +34,21 @@ QString catalogueNameFor(const QString &name, LocaleAliases aliases)
 
 QString localeFileOverride(const QString &folder)
 {
-    QFile file(QDir(folder).filePath(QStringLiteral("Locale")));
-    if (folder.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (folder.isEmpty())
         return QString();
-    // The line feed stays part of the line: "f\n" is two characters and counts.
-    const QString line = QString::fromUtf8(file.readLine(4096));
+    // A regular file only: a pipe named Locale would hold the start-up in open().
+    const files::FileReadResult read = files::readRegularFile(
+        QFile::encodeName(QDir(folder).filePath(QStringLiteral("Locale"))).toStdString(),
+        files::maxSettingsFileBytes);
+    if (!read)
+        return QString();
+    // The first line, as a text-mode read of at most 4095 bytes gives it: CR LF read as LF, and
+    // the line feed stays part of the line ("f\n" is two characters and counts).
+    QByteArray bytes = QByteArray::fromStdString(read.bytes.substr(0, 8192));
+    bytes.replace("\r\n", "\n");
+    const int feed = bytes.indexOf('\n');
+    const QString line =
+        QString::fromUtf8(bytes.left(qMin(feed < 0 ? bytes.size() : feed + 1, 4095)));
     return line.size() >= 2 ? line : QString();
 }
 

@@ -3,6 +3,7 @@
 #include "app_identity.h"
 #include "application.h"
 #include "frame/scene_graph_backend.h"
+#include "common/printable.h"
 #include "locale_selection.h"
 #include "process_marker.h"
 #include "qml_registration.h"
@@ -25,10 +26,14 @@ namespace vignetta {
 
 namespace {
 
-// Every toolkit message goes to standard error as its bare text and a line feed.
+// Every toolkit message goes to standard error as its bare text and a line feed. Messages
+// quote file, picture and project names: control characters other than line breaks are shown
+// escaped, so that none reaches the terminal as an escape sequence.
 void bareTextMessageHandler(QtMsgType, const QMessageLogContext &, const QString &message)
 {
-    const QByteArray text = message.toUtf8() + '\n';
+    const QByteArray utf8 = message.toUtf8();
+    const std::string safe = printableLines(std::string_view(utf8.constData(), utf8.size()));
+    const QByteArray text = QByteArray::fromStdString(safe) + '\n';
     std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
     std::fflush(stderr);
 }

@@ -11,6 +11,7 @@
 #include "scene/conversion.h"
 #include "scene/document.h"
 #include "scene/editing.h"
+#include "scene/scene_file.h"
 #include "scene/undo_buffer.h"
 #include "json/js_json.h"
 
@@ -119,6 +120,56 @@ void BM_ConversionToText(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ConversionToText)->Unit(benchmark::kMillisecond);
+
+// "Copy As Event" as the editor runs it now: the text built directly, its length counted
+// against the clipboard's bound.
+void BM_ConversionToBoundedText(benchmark::State &state)
+{
+    const Document doc = makeScene(maxNumBlock);
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        ConversionResult text = convertScene(doc, ConversionOutput::text);
+        bytes = text.bytes;
+        benchmark::DoNotOptimize(text);
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_ConversionToBoundedText)->Unit(benchmark::kMillisecond);
+
+// Reading the full scene's file text into blocks: the guarded JSON reader (its measuring pass
+// and its builder) and the block checks.
+void BM_ReadSceneText(benchmark::State &state)
+{
+    const std::string text = writeSceneText(makeScene(maxNumBlock));
+    for (auto _ : state) {
+        SceneReadResult read = readSceneText(text);
+        benchmark::DoNotOptimize(read);
+    }
+    state.counters["bytes"] = static_cast<double>(text.size());
+}
+BENCHMARK(BM_ReadSceneText)->Unit(benchmark::kMillisecond);
+
+// The same text through the JSON library's own reader, for comparison.
+void BM_ParseWithTheLibraryAlone(benchmark::State &state)
+{
+    const std::string text = writeSceneText(makeScene(maxNumBlock));
+    for (auto _ : state) {
+        Json value = Json::parse(text);
+        benchmark::DoNotOptimize(value);
+    }
+}
+BENCHMARK(BM_ParseWithTheLibraryAlone)->Unit(benchmark::kMillisecond);
+
+// The guarded reader alone on the same text.
+void BM_ParseGuarded(benchmark::State &state)
+{
+    const std::string text = writeSceneText(makeScene(maxNumBlock));
+    for (auto _ : state) {
+        json::ParseResult value = json::parseJson(text);
+        benchmark::DoNotOptimize(value);
+    }
+}
+BENCHMARK(BM_ParseGuarded)->Unit(benchmark::kMillisecond);
 
 // A snapshot into a full buffer (the oldest is dropped each time).
 void BM_PushBuffer(benchmark::State &state)

@@ -3,12 +3,16 @@
 
 #include <algorithm>
 
+#include "common/printable.h"
+
 namespace vignetta::cli {
 
 int runCheck(const std::vector<std::string> &args)
 {
     if (args.size() != 1)
         return usageError("check takes exactly one scene file");
+    if (standardOutputIsAnInput(args))
+        return exit_bad_usage;
     const auto doc = loadDocument(args[0]);
     if (!doc)
         return exit_bad_input;
@@ -22,11 +26,13 @@ int runCheck(const std::vector<std::string> &args)
         }
     }
     const int blocks = doc->numBlock();
-    printLine(args[0] + ": ok, " + std::to_string(blocks) + (blocks == 1 ? " block" : " blocks") +
-              " (" + std::to_string(markers) + (markers == 1 ? " marker" : " markers") +
-              ") on lanes 0 to " + std::to_string(doc->getLastLaneId()) + ", ending at frame " +
-              std::to_string(lastFrame));
-    return exit_ok;
+    // The file name is the user's: shown with its control characters escaped.
+    const bool printed = printLine(
+        printable(args[0]) + ": ok, " + std::to_string(blocks) +
+        (blocks == 1 ? " block" : " blocks") + " (" + std::to_string(markers) +
+        (markers == 1 ? " marker" : " markers") + ") on lanes 0 to " +
+        std::to_string(doc->getLastLaneId()) + ", ending at frame " + std::to_string(lastFrame));
+    return printed ? exit_ok : exit_bad_input;
 }
 
 } // namespace vignetta::cli

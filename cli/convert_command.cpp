@@ -2,7 +2,6 @@
 #include "commands.h"
 
 #include "scene/conversion.h"
-#include "json/js_json.h"
 
 namespace vignetta::cli {
 
@@ -10,11 +9,18 @@ int runConvert(const std::vector<std::string> &args)
 {
     if (args.size() != 1)
         return usageError("convert takes exactly one scene file");
+    if (standardOutputIsAnInput(args))
+        return exit_bad_usage;
     const auto doc = loadDocument(args[0]);
     if (!doc)
         return exit_bad_input;
-    printLine(json::stringify(scene::convertData2Event(*doc)));
-    return exit_ok;
+    const scene::ConversionResult converted =
+        scene::convertScene(*doc, scene::ConversionOutput::text);
+    if (!converted) {
+        printError(args[0] + ": " + converted.error + "; it cannot be converted");
+        return exit_bad_input;
+    }
+    return printLine(converted.text) ? exit_ok : exit_bad_input;
 }
 
 } // namespace vignetta::cli

@@ -39,6 +39,8 @@ int runInsert(const std::vector<std::string> &args)
     if (files.size() != 2)
         return usageError("insert takes a scene file and a blocks file");
 
+    if (standardOutputIsAnInput(files))
+        return exit_bad_usage;
     auto doc = loadDocument(files[0]);
     if (!doc)
         return exit_bad_input;
@@ -52,6 +54,14 @@ int runInsert(const std::vector<std::string> &args)
                    " blocks, more than " + std::to_string(scene::maxNumBlock));
         return exit_refused;
     }
+    if (static_cast<long long>(set->blocks.size()) > scene::blockIdsLeft(*doc)) {
+        printError("insert refused: the scene uses blockId " +
+                   std::to_string(doc->getLastBlockId()) + ", which leaves " +
+                   std::to_string(scene::blockIdsLeft(*doc)) + " new ids for " +
+                   std::to_string(set->blocks.size()) + " blocks (new ids count up from the " +
+                   "highest one in use, and the highest possible is 2147483647)");
+        return exit_refused;
+    }
     if (scene::insertBlocks(*doc, set->blocks, frame, lane).empty()) {
         printError("insert refused: the blocks do not fit at frame " + std::to_string(frame) +
                    " on lane " + std::to_string(lane) + " (the timeline ends at frame " +
@@ -59,8 +69,7 @@ int runInsert(const std::vector<std::string> &args)
                    std::to_string(scene::maxLanes - 1) + ")");
         return exit_refused;
     }
-    printLine(scene::writeSceneText(*doc));
-    return exit_ok;
+    return printLine(scene::writeSceneText(*doc)) ? exit_ok : exit_bad_input;
 }
 
 } // namespace vignetta::cli

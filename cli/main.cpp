@@ -25,8 +25,9 @@ const char *const usage =
     "  --help                 show this help\n"
     "  --version              show the version\n"
     "\n"
-    "Exit status: 0 success, 1 unreadable or unusable input, 2 wrong arguments,\n"
-    "3 the insertion does not fit (too many blocks, past the last frame or lane).\n";
+    "Exit status: 0 success, 1 unreadable or unusable input or output that could not be\n"
+    "written, 2 wrong arguments (an output that is one of the inputs included), 3 the\n"
+    "insertion does not fit (too many blocks, past the last frame or lane, no block id left).\n";
 
 } // namespace
 
@@ -42,25 +43,27 @@ int main(int argc, char **argv)
     const std::vector<std::string> rest(args.begin() + 1, args.end());
 
     if (command == "--help" || command == "-h") {
-        std::cout << usage;
+        std::string text = usage;
 #ifdef VIGNETTA_CLI_WITH_RENDER
-        std::cout << renderUsage;
+        text += renderUsage;
 #endif
-        return exit_ok;
+        return finishOutput(printText(text) ? exit_ok : exit_bad_input);
     }
     if (command == "--version") {
-        std::cout << "vignetta-cli " << vignetta::versionString() << "\n";
-        return exit_ok;
+        const std::string line = std::string("vignetta-cli ") + vignetta::versionString();
+        return finishOutput(printLine(line) ? exit_ok : exit_bad_input);
     }
+    // Every command's output is checked once more at the end: a full disk may only report its
+    // failure when the data is flushed.
     if (command == "convert")
-        return runConvert(rest);
+        return finishOutput(runConvert(rest));
     if (command == "insert")
-        return runInsert(rest);
+        return finishOutput(runInsert(rest));
     if (command == "check")
-        return runCheck(rest);
+        return finishOutput(runCheck(rest));
 #ifdef VIGNETTA_CLI_WITH_RENDER
     if (command == "render")
-        return runRender(rest);
+        return finishOutput(runRender(rest));
 #endif
     return usageError("unknown command " + command);
 }

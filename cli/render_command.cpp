@@ -30,6 +30,7 @@ const char *const renderUsage =
 
 } // namespace vignetta::cli
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -259,11 +260,13 @@ bool writeFrame(preview::PreviewRenderer &renderer, const scene::Document &docum
     QImage image = renderer.render(size).convertToFormat(QImage::Format_RGB32);
     if (overlay && !image.isNull())
         overlay(image);
-    if (image.isNull() || !image.save(path, "PNG")) {
-        fail("cannot write " + path.toStdString());
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        fail("cannot draw frame " + std::to_string(frame) + " for " + path.toStdString());
         return false;
     }
-    return true;
+    return writeOutputFile(path.toLocal8Bit().toStdString(), png.toStdString());
 }
 
 QString framePath(const QString &outDir, int number)
@@ -348,10 +351,8 @@ int runPlayback(const Options &o, const scene::Document &document,
             !writeFrame(renderer, document, playback.frame(), size, path, overlay))
             return exit_bad_input;
     }
-    if (!o.trace.empty() && !files::writeFileReplacing(fromLocal(o.trace), trace)) {
-        fail("cannot write " + o.trace);
+    if (!o.trace.empty() && !writeOutputFile(o.trace, trace.toStdString()))
         return exit_bad_input;
-    }
     return exit_ok;
 }
 
@@ -398,14 +399,46 @@ int runRender(const std::vector<std::string> &args)
     pictures.projectUrl =
         QUrl::fromLocalFile(projectDir.absoluteFilePath()).toString() + QLatin1Char('/');
     // As in the editor, a picture that cannot be read is simply not drawn; say so once.
+    InputFiles inputs;
+    inputs.add(o.scene);
     for (const std::string &picture : document.getPictureList()) {
         const QString pictureName = QString::fromStdString(picture);
+        bool outside = false;
+        const QString file = pictures.pictureFilePath(pictureName, &outside);
+        if (!file.isEmpty())
+            inputs.add(file.toLocal8Bit().toStdString());
         if (!pictures.load(pictureName)) {
-            const QString file = pictures.pictureFilePath(pictureName);
-            fail("picture '" + picture + "' cannot be read" +
-                 (file.isEmpty() ? std::string(" (outside the picture folder)")
-                                 : " (" + QDir::toNativeSeparators(file).toStdString() + ")") +
-                 "; it is left out");
+            const std::string where = outside ? "outside the picture folder"
+                                      : file.isEmpty()
+                                          ? "no such file"
+                                          : QDir::toNativeSeparators(file).toStdString();
+            fail("picture '" + picture + "' cannot be read (" + where + "); it is left out");
+        }
+    }
+
+    // Every file to write, one per frame, checked against the inputs before any is written. A
+    // playback run may write only its trace.
+    std::vector<QString> outputs;
+    if (!o.range) {
+        outputs.push_back(fromLocal(o.output));
+    } else if (!o.outDir.empty()) {
+        const QString outDir = fromLocal(o.outDir);
+        if (!QDir().mkpath(outDir)) {
+            fail("cannot create folder " + o.outDir);
+            return exit_bad_input;
+        }
+        for (int frame = o.firstFrame; frame <= o.lastFrame; ++frame)
+            outputs.push_back(framePath(outDir, frame));
+    }
+    std::vector<QString> written = outputs;
+    if (!o.trace.empty())
+        written.push_back(fromLocal(o.trace));
+    for (const QString &output : written) {
+        const std::string target = output.toLocal8Bit().toStdString();
+        if (const std::string input = inputs.sameFile(target); !input.empty()) {
+            fail("the output " + target + " is the input " + input +
+                 "; nothing is written over an input");
+            return exit_bad_usage;
         }
     }
 
@@ -439,20 +472,9 @@ int runRender(const std::vector<std::string> &args)
     };
 
     const QSize size(o.width, o.height);
-    if (!o.range)
-        return writeFrame(renderer, document, o.firstFrame, size, fromLocal(o.output),
-                          overlayAt(o.firstFrame))
-                   ? exit_ok
-                   : exit_bad_input;
-
-    const QString outDir = fromLocal(o.outDir);
-    if (!QDir().mkpath(outDir)) {
-        fail("cannot create folder " + o.outDir);
-        return exit_bad_input;
-    }
-    for (int frame = o.firstFrame; frame <= o.lastFrame; ++frame) {
-        if (!writeFrame(renderer, document, frame, size, framePath(outDir, frame),
-                        overlayAt(frame)))
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        const int frame = o.firstFrame + int(i);
+        if (!writeFrame(renderer, document, frame, size, outputs[i], overlayAt(frame)))
             return exit_bad_input;
     }
     return exit_ok;

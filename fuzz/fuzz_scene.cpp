@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "scene/conversion.h"
+#include "scene/overlap.h"
 #include "scene/scene_file.h"
 #include "json/js_json.h"
 
@@ -22,13 +23,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             std::abort(); // a refusal must say why
         return 0;
     }
+    // An accepted scene has no two blocks on one lane at once.
+    for (const scene::Lane &lane : read.document.lanes()) {
+        if (scene::firstOverlap(lane.blocks))
+            std::abort();
+    }
 
-    const json::Json commands = scene::convertData2Event(read.document);
-    const std::string list = json::stringify(commands);
-    // The list is valid JSON that reads back to the same text.
-    const json::ParseResult again = json::parseJson(list);
-    if (!again.ok || json::stringify(again.value) != list)
-        std::abort();
+    // The list, bounded as the editor and the command line bound it; its two forms agree.
+    const scene::ConversionResult converted =
+        scene::convertScene(read.document, scene::ConversionOutput::text, 1u << 20);
+    if (!converted.ok) {
+        if (converted.error.empty())
+            std::abort();
+    } else {
+        const json::ParseResult again = json::parseJson(converted.text);
+        if (!again.ok || json::stringify(again.value) != converted.text)
+            std::abort();
+        const scene::ConversionResult list =
+            scene::convertScene(read.document, scene::ConversionOutput::list, 1u << 20);
+        if (!list.ok || json::stringify(list.commands) != converted.text)
+            std::abort();
+    }
 
     // A written scene reads back to the same document.
     const std::string written = scene::writeSceneText(read.document);

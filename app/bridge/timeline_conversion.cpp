@@ -6,12 +6,23 @@ namespace vignetta::bridge {
 
 QVariant TimelineDataManager::convertData2Event() const
 {
-    return out(scene::convertData2Event(doc_));
+    scene::ConversionResult converted = scene::convertScene(doc_, scene::ConversionOutput::list);
+    if (!converted) {
+        qWarning("Copy As Event refused: %s", converted.error.c_str());
+        return QVariant::fromValue(nullptr);
+    }
+    return out(converted.commands);
 }
 
 QString TimelineDataManager::convertData2EventText() const
 {
-    return QString::fromStdString(json::stringify(scene::convertData2Event(doc_)));
+    const scene::ConversionResult converted =
+        scene::convertScene(doc_, scene::ConversionOutput::text);
+    if (!converted) {
+        qWarning("Copy As Event refused: %s", converted.error.c_str());
+        return QString();
+    }
+    return QString::fromStdString(converted.text);
 }
 
 } // namespace vignetta::bridge

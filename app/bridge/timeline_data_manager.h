@@ -208,9 +208,10 @@ public:
 
     // --- Conversion to event commands (timeline_conversion.cpp) ---
     // The scene as the host's event-command list ("Copy As Event"): an array of
-    // {code, indent, parameters}. The document is not changed.
+    // {code, indent, parameters}. The document is not changed. Null (with a warning) when the
+    // list's text would pass scene::maxEventListBytes.
     Q_INVOKABLE QVariant convertData2Event() const;
-    // The same list as the compact JSON text that goes to the clipboard.
+    // The same list as the compact JSON text that goes to the clipboard; "" when refused.
     Q_INVOKABLE QString convertData2EventText() const;
 
 signals:

@@ -7,8 +7,11 @@
 #include "frame/window_placement.h"
 #include "project/event_file_check.h"
 #include "project/project_url.h"
+#include "bridge/json_qt.h"
+#include "json/js_json.h"
 
 #include <QUrl>
+#include <QJSEngine>
 #include <QtDebug>
 
 namespace vignetta::app {
@@ -119,6 +122,17 @@ QString MainFrame::displayPath(const QString &url) const
             shown += c;
     }
     return shown;
+}
+
+QJSValue MainFrame::parseEventText(const QString &text) const
+{
+    QJSEngine *engine = qjsEngine(this);
+    const QByteArray utf8 = text.toUtf8();
+    json::ParseResult parsed = json::parseJson(std::string_view(utf8.constData(), utf8.size()));
+    if (!engine || !parsed)
+        return QJSValue(QJSValue::NullValue);
+    const json::DismantleOnExit done(parsed.value);
+    return bridge::toJSValue(*engine, parsed.value);
 }
 
 } // namespace vignetta::app

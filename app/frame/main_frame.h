@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJSValue>
 #include <QObject>
 #include <QRect>
 #include <QString>
@@ -56,6 +57,10 @@ public:
     // A URL as a message shows it: a local file's path, any other URL as it is, with control
     // and bidirectional-override characters written as \uXXXX so they cannot garble the text.
     Q_INVOKABLE QString displayPath(const QString &url) const;
+    // The value of an event file's text read by the program's guarded JSON reader, as script
+    // values in the file's key order; null when the reader refuses the text (or no script
+    // engine owns this object).
+    Q_INVOKABLE QJSValue parseEventText(const QString &text) const;
 };
 
 } // namespace vignetta::app

@@ -1,11 +1,10 @@
 #include "frame_queries.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTransform>
 
 #include <cmath>
 
+#include "preview/display_list_reader.h"
 #include "preview/numbers.h"
 
 namespace vignetta::preview {
@@ -56,81 +55,21 @@ QPointF transformedPoint(const QVector<PictureFrame> &frames, const QPointF &poi
 
 QVariantMap frameOf(const QString &blockText)
 {
-    const QJsonDocument document = QJsonDocument::fromJson(blockText.toUtf8());
-    if (!document.isObject())
+    const QByteArray utf8 = blockText.toUtf8();
+    const BlockFrame read = readBlockFrame(std::string_view(utf8.constData(), utf8.size()));
+    if (!read.valid)
         return {};
-    const QJsonObject object = document.object();
-
-    double blockId = -1;
-    int blockDelay = 0;
-    QString imageName;
-    int origin = 0;
-    double startX = 0, startY = 0, endX = 0, endY = 0;
-    double width = 0, height = 0;
-    double startScaleW = 100, startScaleH = 100, endScaleW = 100, endScaleH = 100;
-    double rotateSpeed = 0;
-
-    auto has = [&object](const char *key) { return object.contains(QLatin1String(key)); };
-    auto at = [&object](const char *key) { return object.value(QLatin1String(key)); };
-    auto sub = [](const QJsonValue &value, const char *key) {
-        return value.toObject().value(QLatin1String(key)).toDouble();
-    };
-    if (has("blockId"))
-        blockId = truncate(at("blockId").toDouble());
-    if (has("blockDelay"))
-        blockDelay = at("blockDelay").toInt();
-    if (has("imageName"))
-        imageName = at("imageName").toString();
-    if (has("origin"))
-        origin = at("origin").toInt();
-    if (has("startPosition")) {
-        startX = sub(at("startPosition"), "x");
-        startY = sub(at("startPosition"), "y");
-    }
-    if (has("endPosition")) {
-        endX = sub(at("endPosition"), "x");
-        endY = sub(at("endPosition"), "y");
-    }
-    if (has("width"))
-        width = at("width").toDouble();
-    if (has("height"))
-        height = at("height").toDouble();
-    if (has("startScale")) {
-        startScaleW = sub(at("startScale"), "width");
-        startScaleH = sub(at("startScale"), "height");
-    }
-    if (has("endScale")) {
-        endScaleW = sub(at("endScale"), "width");
-        endScaleH = sub(at("endScale"), "height");
-    }
-    if (has("rotateSpeed"))
-        rotateSpeed = at("rotateSpeed").toDouble();
-
-    if (blockId < 0)
-        return {};
-
-    startScaleW /= 100;
-    startScaleH /= 100;
-    endScaleW /= 100;
-    endScaleH /= 100;
-    if (origin != 0) {
-        startX -= startScaleW * width * 0.5;
-        startY -= startScaleH * height * 0.5;
-        endX -= endScaleW * width * 0.5;
-        endY -= endScaleH * height * 0.5;
-    }
-
     QVariantMap frame;
-    frame.insert(QStringLiteral("blockId"), toInt32(blockId));
-    frame.insert(QStringLiteral("imageName"), imageName);
-    frame.insert(QStringLiteral("origin"), origin);
+    frame.insert(QStringLiteral("blockId"), toInt32(read.blockId));
+    frame.insert(QStringLiteral("imageName"), QString::fromStdString(read.imageName));
+    frame.insert(QStringLiteral("origin"), read.origin);
     frame.insert(QStringLiteral("startRect"),
-                 QRectF(startX, startY, startScaleW * width, startScaleH * height));
+                 QRectF(read.startX, read.startY, read.startWidth, read.startHeight));
     frame.insert(QStringLiteral("midRect"), QRectF(0, 0, 0, 0));
     frame.insert(QStringLiteral("endRect"),
-                 QRectF(endX, endY, endScaleW * width, endScaleH * height));
+                 QRectF(read.endX, read.endY, read.endWidth, read.endHeight));
     frame.insert(QStringLiteral("midRotation"), 0.0);
-    frame.insert(QStringLiteral("endRotation"), (blockDelay - 1.0) * rotateSpeed * 0.5);
+    frame.insert(QStringLiteral("endRotation"), read.endRotation);
     return frame;
 }
 

@@ -22,7 +22,8 @@ void PreviewBody::paint(QPainter *painter)
     if (QThread::currentThread() == thread())
         emit updated();
     else
-        QMetaObject::invokeMethod(this, [this] { emit updated(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { emit updated(); }, Qt::QueuedConnection);
 }
 
 double PreviewBody::int32max() const
@@ -46,12 +47,12 @@ bool PreviewBody::loadPicture(const QString &name)
     return renderer_.pictures().load(name);
 }
 
-QImage PreviewBody::getPicture(const QString &name) const
+QImage PreviewBody::getPicture(const QString &name)
 {
     return renderer_.pictures().pictureCopy(name);
 }
 
-QSize PreviewBody::getPictureSize(const QString &name) const
+QSize PreviewBody::getPictureSize(const QString &name)
 {
     return renderer_.pictures().pictureSize(name);
 }

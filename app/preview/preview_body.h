@@ -49,9 +49,9 @@ public:
     // True when the picture is cached (already, or now); false when its file could not be read.
     Q_INVOKABLE bool loadPicture(const QString &name);
     // A copy of the cached picture, or a null image.
-    Q_INVOKABLE QImage getPicture(const QString &name) const;
+    Q_INVOKABLE QImage getPicture(const QString &name);
     // The cached picture's size, or 0 x 0.
-    Q_INVOKABLE QSize getPictureSize(const QString &name) const;
+    Q_INVOKABLE QSize getPictureSize(const QString &name);
     // Replaces the frame to draw (display-list text, brightness 0-255, current frame) and
     // requests a repaint.
     Q_INVOKABLE void updateDisplayList(const QString &listString, int fade = 255, int time = 0);

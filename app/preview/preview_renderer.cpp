@@ -83,11 +83,11 @@ void PreviewRenderer::paint(QPainter &painter, const QSizeF &size)
     frames_.clear();
     toned_.beginPaint();
     const QTransform base = painter.transform();
-    for (int i = 0; i < list_.entries.size(); ++i) {
+    for (std::size_t i = 0; i < list_.entries.size(); ++i) {
         // A list longer than its ratios (never sent by the editor) draws the extra entries at
         // their start state.
-        const double ratio = i < list_.tweens.size() ? list_.tweens.at(i) : 0.0;
-        paintEntry(painter, list_.entries.at(i), ratio, size);
+        const double ratio = i < list_.tweens.size() ? list_.tweens[i] : 0.0;
+        paintEntry(painter, list_.entries[i], ratio, size);
         painter.setTransform(base);
     }
     toned_.endPaint();
@@ -117,15 +117,16 @@ void PreviewRenderer::paintEntry(QPainter &painter, const DisplayEntry &e, doubl
     const double angle = truncate(double(e.elapse) * k);
     const double endAngle = truncate((double(e.delay) - 1) * k);
 
-    if (e.imageName.isEmpty() || e.imageIndex < 0)
+    if (e.imageName.empty() || e.imageIndex < 0)
         return;
-    const QImage *picture = pictures_.picture(e.imageName);
+    const QString name = QString::fromStdString(e.imageName);
+    const QImage *picture = pictures_.picture(name);
     if (!picture)
         return;
 
     const QImage *image = picture;
     if (toneApplies(e, r)) {
-        const QImage *gray = pictures_.grayPicture(e.imageName);
+        const QImage *gray = pictures_.grayPicture(name);
         image = &toned_.toned(*picture, gray ? *gray : QImage(),
                               toneAt(e.addR, e.addG, e.addB, e.gray, r));
     }
@@ -135,7 +136,7 @@ void PreviewRenderer::paintEntry(QPainter &painter, const DisplayEntry &e, doubl
 
     PictureFrame frame;
     frame.blockId = toInt32(e.blockId);
-    frame.imageName = e.imageName;
+    frame.imageName = name;
     frame.origin = e.origin;
     frame.startRect = QRectF(e.startX, e.startY, truncate(e.startWidth / 100 * e.width),
                              truncate(e.startHeight / 100 * e.height));

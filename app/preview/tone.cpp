@@ -190,24 +190,33 @@ quint32 channelMask(int red, int green, int blue)
 
 Tone toneAt(int addR, int addG, int addB, int gray, double ratio)
 {
+    // Beyond a full channel a component changes nothing more; keeping it within that range
+    // also keeps its negation (for the part taken off) within int.
+    const auto component = [ratio](int value, int low) {
+        return std::clamp(toInt32(value * ratio), low, 255);
+    };
     Tone tone;
-    tone.red = toInt32(addR * ratio);
-    tone.green = toInt32(addG * ratio);
-    tone.blue = toInt32(addB * ratio);
-    tone.gray = toInt32(gray * ratio);
+    tone.red = component(addR, -255);
+    tone.green = component(addG, -255);
+    tone.blue = component(addB, -255);
+    tone.gray = component(gray, 0);
     return tone;
 }
 
 QImage makeGrayCopy(const QImage &picture)
 {
-    QImage gray = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (gray.isNull())
-        return gray;
+    const QImage source = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // A new image of its own: writing through a shared copy would first have to detach it,
+    // and that allocation may fail like any other.
+    QImage gray(source.size(), QImage::Format_ARGB32_Premultiplied);
+    if (source.isNull() || gray.isNull())
+        return QImage();
     const int width = gray.width();
     for (int y = 0; y < gray.height(); ++y) {
+        const auto *from = reinterpret_cast<const quint32 *>(source.constScanLine(y));
         auto *line = reinterpret_cast<quint32 *>(gray.scanLine(y));
         for (int x = 0; x < width; ++x) {
-            const quint32 p = line[x];
+            const quint32 p = from[x];
             const quint32 r = (p >> 16) & 0xff;
             const quint32 g = (p >> 8) & 0xff;
             const quint32 b = p & 0xff;
@@ -227,12 +236,15 @@ void applyTone(const QImage &picture, const QImage &grayPicture, const Tone &ton
     if (out.size() != picture.size() || out.format() != QImage::Format_ARGB32_Premultiplied ||
         out.isDetached() == false) {
         out = QImage(picture.size(), QImage::Format_ARGB32_Premultiplied);
+        if (out.isNull()) // not enough memory: no toned picture this time
+            return;
     }
     const bool useGray = grayPicture.size() == picture.size() &&
                          grayPicture.format() == QImage::Format_ARGB32_Premultiplied;
     const int grayAlpha = useGray ? grayConstAlpha(std::clamp(tone.gray, 0, 255)) : 0;
     const quint32 addMask = channelMask(tone.red, tone.green, tone.blue);
-    const quint32 subMask = channelMask(-tone.red, -tone.green, -tone.blue);
+    const auto taken = [](int component) { return -std::max(component, -255); };
+    const quint32 subMask = channelMask(taken(tone.red), taken(tone.green), taken(tone.blue));
     const int width = picture.width();
 
 #if defined(__SSE2__)

@@ -16,18 +16,20 @@ struct Tone
     bool isNeutral() const { return red == 0 && green == 0 && blue == 0 && gray == 0; }
 };
 
-// The tone reached at ratio r when the block ends at (addR, addG, addB, gray).
+// The tone reached at ratio r when the block ends at (addR, addG, addB, gray), each component
+// kept within its range above (any int is accepted).
 Tone toneAt(int addR, int addG, int addB, int gray, double ratio);
 
 // Gray copy of a premultiplied ARGB32 picture: every pixel (a, r, g, b) becomes (a, v, v, v) with
 // v = (b + 2r + 4g) / 7 on the stored (premultiplied) components, so the result is again a valid
-// premultiplied pixel. Any other format is converted first.
+// premultiplied pixel. Any other format is converted first. A null image when the memory for it
+// cannot be had.
 QImage makeGrayCopy(const QImage &picture);
 
 // Writes the toned picture into `out` (resized and reformatted as needed, so that one buffer can
-// be reused from frame to frame). `picture` and `grayPicture` are premultiplied ARGB32 of the same
-// size. The result equals, pixel for pixel, this sequence of painter operations on a copy P of
-// the picture:
+// be reused from frame to frame; `out` is null when its memory cannot be had). `picture` and
+// `grayPicture` are premultiplied ARGB32 of the same size. The result equals, pixel for pixel, this
+// sequence of painter operations on a copy P of the picture:
 //   draw the gray copy over P at opacity gray / 255;
 //   Plus-fill with the positive components, Difference-fill with white (inverting);
 //   Plus-fill with the negated negative components, Difference-fill with white again;

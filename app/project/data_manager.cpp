@@ -1,8 +1,11 @@
 #include "project/data_manager.h"
 
+#include "common/file_read.h"
+#include "printable_text.h"
 #include "project/character_sheet.h"
 #include "project/member_path.h"
 #include "project/plugin_list.h"
+#include "json/js_json.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,7 +71,7 @@ QJSValue DataManager::toScript(const project::Json &value) const
         return QJSValue(QJSValue::NullValue);
     // The engine's own JSON parser keeps member order and builds plain script objects.
     QJSValue parse = m_engine->globalObject().property("JSON").property("parse");
-    return parse.call({QString::fromStdString(value.dump())});
+    return parse.call({QString::fromStdString(json::stringify(value))});
 }
 
 QJSValue DataManager::published(const char *member) const
@@ -103,11 +106,24 @@ std::optional<std::string> DataManager::readUrl(const QString &url)
         path = url;
     else
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (path.startsWith(QLatin1Char(':'))) { // a resource: part of the program itself
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly) || file.size() > qint64(files::maxDataFileBytes))
+            return std::nullopt;
+        const QByteArray bytes = file.readAll();
+        return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+    }
+    // Only a regular file of bounded size: a pipe would block the editor, a device would
+    // never end.
+    files::FileReadResult read =
+        files::readRegularFile(QFile::encodeName(path).toStdString(), files::maxDataFileBytes);
+    if (!read) {
+        if (read.failure != files::ReadFailure::Missing)
+            qWarning("%s %s", qPrintable(printableText(QDir::toNativeSeparators(path))),
+                     read.error.c_str());
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+    }
+    return std::move(read.bytes);
 }
 
 bool DataManager::loadDatabase()
@@ -149,7 +165,7 @@ QJSValue DataManager::loadDataFile(const QString &fileName)
     const auto value = text ? project::parseDataFile(*text, &error) : std::nullopt;
     if (!value) {
         if (text)
-            qWarning("%s: %s", qPrintable(fileName), error.c_str());
+            qWarning("%s: %s", qPrintable(printableText(fileName)), error.c_str());
         return QJSValue(QJSValue::NullValue);
     }
     return toScript(*value);
@@ -184,13 +200,11 @@ bool DataManager::setSystemValue(const QString &member, const QJSValue &value)
     QJSValue json = m_engine->globalObject().property("JSON").property("stringify").call({value});
     if (!json.isString())
         return false;
-    project::Json parsed;
-    try {
-        parsed = project::Json::parse(json.toString().toStdString());
-    } catch (const project::Json::exception &) {
+    const json::ParseResult parsed = json::parseJson(json.toString().toStdString());
+    if (!parsed)
         return false;
-    }
-    if (!project::setObjectValue(m_database.mutableTable("system"), member.toStdString(), parsed))
+    if (!project::setObjectValue(m_database.mutableTable("system"), member.toStdString(),
+                                 parsed.value))
         return false;
     publish("system");
     emit databaseChanged();
@@ -220,12 +234,31 @@ bool DataManager::setObjectValue(const QJSValue &object, const QString &member,
         return false;
     const QStringList names = member.split(QLatin1Char('.'));
     // Check the path before creating anything, so a refused write leaves the object as it was.
+    // An array grows by a write only up to the index limit of member paths: a script engine
+    // array may be sparse, but whatever lists or writes it out later walks its whole length.
+    auto growsTooFar = [](const QJSValue &node, const QString &name) {
+        const long long index = project::memberIndex(name.toStdString());
+        return node.isArray() && index > project::maxGrownArrayIndex &&
+               index >= node.property(QStringLiteral("length")).toNumber();
+    };
     QJSValue probe = object;
-    for (int i = 0; i + 1 < names.size(); ++i) {
-        probe = probe.property(names[i]);
-        if (probe.isUndefined() || probe.isNull())
+    int created = names.size(); // the first step whose container the write creates
+    for (int i = 0; i < names.size(); ++i) {
+        if (growsTooFar(probe, names[i]))
+            return false;
+        if (i + 1 == names.size())
             break;
+        probe = probe.property(names[i]);
+        if (probe.isUndefined() || probe.isNull()) {
+            created = i + 1;
+            break;
+        }
         if (!probe.isObject())
+            return false;
+    }
+    // Containers made by the write start empty: an index into one is past its length.
+    for (int i = created; i < names.size(); ++i) {
+        if (project::memberIndex(names[i].toStdString()) > project::maxGrownArrayIndex)
             return false;
     }
     QJSValue node = object;

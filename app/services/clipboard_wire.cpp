@@ -29,14 +29,22 @@ QString hostPrefix()
     return QStringLiteral("application/fable-");
 }
 
-void setSingleEntry(const QString &mimeType, const QString &data)
+bool setSingleEntry(const QString &mimeType, const QString &data)
 {
     QClipboard *clipboard = systemClipboard();
     if (!clipboard)
-        return;
+        return false;
+    QByteArray bytes = data.toUtf8();
+    if (bytes.size() > maxEntryBytes) {
+        qWarning("The clipboard takes at most %d MB; %d MB of %s were not copied",
+                 maxEntryBytes >> 20, (bytes.size() + (1 << 20) - 1) >> 20,
+                 qUtf8Printable(mimeType));
+        return false;
+    }
     auto *mime = new QMimeData;
-    mime->setData(mimeType, data.toUtf8());
+    mime->setData(mimeType, bytes);
     clipboard->setMimeData(mime); // the clipboard takes ownership
+    return true;
 }
 
 QString firstDataFormat(const QStringList &formats)
@@ -66,7 +74,10 @@ QString data(const QString &prefix, const QString &format)
     if (currentFormat(prefix) != format)
         return QString();
     const QMimeData *mime = systemClipboard()->mimeData();
-    return mime ? QString::fromUtf8(mime->data(prefix + format)) : QString();
+    if (!mime)
+        return QString();
+    const QByteArray bytes = mime->data(prefix + format);
+    return bytes.size() <= maxEntryBytes ? QString::fromUtf8(bytes) : QString();
 }
 
 } // namespace vignetta::clipboard

@@ -13,8 +13,14 @@ QString programPrefix();
 // "application/fable-": the format the host editor reads event commands from.
 QString hostPrefix();
 
+// Most bytes one entry may hold, either way: the event-command lists and block sets the program
+// writes stay far below it, and a larger entry from elsewhere is not read.
+constexpr int maxEntryBytes = 64 << 20;
+
 // Replaces the whole clipboard content with the single entry `mimeType` holding UTF-8 of `data`.
-void setSingleEntry(const QString &mimeType, const QString &data);
+// Data beyond maxEntryBytes is refused with a warning and leaves the clipboard as it was; the
+// result says whether the clipboard was set (false also without a clipboard).
+bool setSingleEntry(const QString &mimeType, const QString &data);
 
 // The first data format in `formats`, skipping the X selection's own bookkeeping targets
 // (TARGETS, MULTIPLE, TIMESTAMP, SAVE_TARGETS) that some clipboards list before the data.
@@ -23,7 +29,8 @@ QString firstDataFormat(const QStringList &formats);
 // The format name after `prefix` when the clipboard's first listed type starts with it; else "".
 QString currentFormat(const QString &prefix);
 
-// The entry prefix + `format` decoded as UTF-8 when currentFormat(prefix) equals `format`; else "".
+// The entry prefix + `format` decoded as UTF-8 when currentFormat(prefix) equals `format` and the
+// entry is within maxEntryBytes; else "".
 QString data(const QString &prefix, const QString &format);
 
 } // namespace vignetta::clipboard

@@ -1,5 +1,7 @@
 #include "services/file_services.h"
 
+#include "common/file_read.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -166,17 +168,21 @@ bool removeDir(const QString &path)
 
 QString readText(const QString &path)
 {
-    // Only regular files (and resources) are read: opening a named pipe would block until some
-    // other process writes to it, and a device may never end.
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    if (path.isEmpty())
         return QString();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > maxTextFileBytes)
+    if (path.startsWith(QLatin1Char(':'))) { // a resource, part of the program
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly) || file.size() > maxTextFileBytes)
+            return QString();
+        return QString::fromUtf8(file.readAll());
+    }
+    // Only regular files are read: opening a named pipe would block until some other process
+    // writes to it, and a device may never end.
+    const FileReadResult read =
+        readRegularFile(QFile::encodeName(path).toStdString(), std::uintmax_t(maxTextFileBytes));
+    if (!read)
         return QString();
-    QByteArray bytes = file.read(maxTextFileBytes + 1);
-    if (bytes.size() > maxTextFileBytes)
-        return QString();
-    return QString::fromUtf8(bytes);
+    return QString::fromUtf8(read.bytes.data(), int(read.bytes.size()));
 }
 
 bool writeFileReplacing(const QString &path, const QByteArray &bytes)

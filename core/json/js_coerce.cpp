@@ -109,6 +109,12 @@ double toNumber(const Json &value)
 
 int toInt(const Json &value, int fallback)
 {
+    // The library counts unsigned numbers as integers too; read as signed, those above the
+    // signed range would turn negative.
+    if (value.is_number_unsigned()) {
+        const auto v = value.get<std::uint64_t>();
+        return v > static_cast<std::uint64_t>(INT_MAX) ? INT_MAX : static_cast<int>(v);
+    }
     if (value.is_number_integer()) {
         const auto v = value.get<std::int64_t>();
         return v < INT_MIN ? INT_MIN : v > INT_MAX ? INT_MAX : static_cast<int>(v);

@@ -1,5 +1,5 @@
 #include "json/js_json.h"
-#include "json/json_scan.h"
+#include "json/utf8.h"
 
 #include <charconv>
 #include <cmath>
@@ -67,43 +67,6 @@ void appendNumber(double value, std::string &out)
         out += e < 0 ? '-' : '+';
         out += std::to_string(e < 0 ? -e : e);
     }
-}
-
-// Length of the valid UTF-8 sequence starting at s[i], or 0 when the bytes there are invalid
-// (overlong forms, surrogates and code points above U+10FFFF included).
-std::size_t utf8SequenceLength(std::string_view s, std::size_t i)
-{
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    if (b0 < 0x80)
-        return 1;
-    std::size_t len;
-    unsigned lo = 0x80, hi = 0xBF;
-    if (b0 >= 0xC2 && b0 <= 0xDF) {
-        len = 2;
-    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-        len = 3;
-        if (b0 == 0xE0)
-            lo = 0xA0;
-        else if (b0 == 0xED)
-            hi = 0x9F;
-    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-        len = 4;
-        if (b0 == 0xF0)
-            lo = 0x90;
-        else if (b0 == 0xF4)
-            hi = 0x8F;
-    } else {
-        return 0;
-    }
-    if (i + len > s.size())
-        return 0;
-    for (std::size_t j = 1; j < len; ++j) {
-        const auto b = static_cast<unsigned char>(s[i + j]);
-        const unsigned l = j == 1 ? lo : 0x80, h = j == 1 ? hi : 0xBF;
-        if (b < l || b > h)
-            return 0;
-    }
-    return len;
 }
 
 void appendQuoted(std::string_view s, std::string &out)
@@ -229,52 +192,39 @@ void appendValue(const Json &value, std::string &out)
     }
 }
 
-// Finds the first place where arrays and objects nest deeper than kMaxNestingDepth; returns
-// std::string_view::npos when there is none.
-std::size_t excessiveNesting(std::string_view text)
-{
-    int depth = 0;
-    std::size_t found = std::string_view::npos;
-    scanOutsideStrings(text, 0, [&](std::size_t i, char c) {
-        if (c == '[' || c == '{') {
-            if (++depth > kMaxNestingDepth) {
-                found = i;
-                return false;
-            }
-        } else if (c == ']' || c == '}') {
-            --depth;
-        }
-        return true;
-    });
-    return found;
-}
+} // namespace
 
-// The library's message without its "[json.exception...] " prefix, and with any byte that is
-// not printable UTF-8 (the message quotes the offending input) shown as '?'.
-std::string cleanMessage(const char *what)
+namespace {
+
+void dismantleAt(Json &value, int depth)
 {
-    std::string msg(what);
-    if (!msg.empty() && msg[0] == '[') {
-        const auto close = msg.find("] ");
-        if (close != std::string::npos)
-            msg.erase(0, close + 2);
-    }
-    std::string clean;
-    for (std::size_t i = 0; i < msg.size();) {
-        const auto c = static_cast<unsigned char>(msg[i]);
-        const std::size_t len = utf8SequenceLength(msg, i);
-        if (len == 0 || c < 0x20 || c == 0x7F) {
-            clean += '?';
-            ++i;
-        } else {
-            clean.append(msg, i, len);
-            i += len;
+    if (depth > kMaxNestingDepth)
+        return;
+    if (value.is_array()) {
+        auto &items = value.get_ref<Json::array_t &>();
+        for (Json &item : items) {
+            if (item.is_structured())
+                dismantleAt(item, depth + 1);
         }
+        items.clear();
+        items.shrink_to_fit();
+    } else if (value.is_object()) {
+        auto &members = value.get_ref<Json::object_t &>();
+        for (auto &member : members) {
+            if (member.second.is_structured())
+                dismantleAt(member.second, depth + 1);
+        }
+        members.clear();
+        members.shrink_to_fit();
     }
-    return clean;
 }
 
 } // namespace
+
+void dismantle(Json &value)
+{
+    dismantleAt(value, 0);
+}
 
 std::string numberToString(double value)
 {
@@ -300,45 +250,6 @@ std::string stringify(const Json &value)
     std::string out;
     appendValue(value, out);
     return out;
-}
-
-ParseResult parseJson(std::string_view text)
-{
-    ParseResult result;
-    if (text.size() >= 3 && std::memcmp(text.data(), "\xEF\xBB\xBF", 3) == 0)
-        text.remove_prefix(3);
-    if (const auto deep = excessiveNesting(text); deep != std::string_view::npos) {
-        result.position = deep;
-        result.error = "nesting deeper than " + std::to_string(kMaxNestingDepth) +
-                       " levels at byte " + std::to_string(deep);
-        return result;
-    }
-    try {
-        result.value = Json::parse(text.begin(), text.end());
-        result.ok = true;
-    } catch (const Json::parse_error &e) {
-        result.position = e.byte > 0 ? e.byte - 1 : 0;
-        result.error = cleanMessage(e.what());
-        result.value = nullptr;
-    } catch (const Json::exception &e) {
-        // A number too large for a double: the message quotes it, which locates it.
-        result.error = cleanMessage(e.what());
-        const std::string what = e.what();
-        const auto open = what.find('\'');
-        const auto close = what.rfind('\'');
-        if (open != std::string::npos && close > open + 1) {
-            const auto at = text.find(what.substr(open + 1, close - open - 1));
-            if (at != std::string_view::npos) {
-                result.position = at;
-                result.error += " at byte " + std::to_string(at);
-            }
-        }
-        result.value = nullptr;
-    } catch (const std::bad_alloc &) {
-        result.error = "not enough memory to read the text";
-        result.value = nullptr;
-    }
-    return result;
 }
 
 } // namespace vignetta::json

@@ -44,8 +44,49 @@ struct ParseResult
 // it is parsed, so that no later recursive walk can exhaust the stack.
 constexpr int kMaxNestingDepth = 256;
 
+// The memory a parsed value may take unless the caller gives another bound: eight times the
+// text, plus 4 MB so that small texts are never refused for this. Scene files take about five
+// times their text, and even a run of one-digit numbers ("[0,0,0,...]") takes eight; a text of
+// a great many empty arrays, objects or strings ("[[],[],[],...]") takes sixteen and more, and
+// is refused instead of taking gigabytes.
+std::size_t defaultMemoryBudget(std::size_t textBytes);
+
+struct ParseLimits
+{
+    int maxDepth = kMaxNestingDepth;
+    // Most bytes the parsed value may occupy; 0 means defaultMemoryBudget(text size).
+    std::size_t maxMemory = 0;
+};
+
 // Parses JSON text (UTF-8, an optional byte-order mark is skipped). Never throws: bad syntax,
-// invalid UTF-8 and excessive nesting come back as an error with its position.
-ParseResult parseJson(std::string_view text);
+// invalid UTF-8, excessive nesting and a value that would need more memory than the limit come
+// back as an error with its position. The text is measured before anything is built, so a
+// refused text costs no more than a pass over it. A duplicate key keeps its first position and
+// its last value, as JSON.parse does; objects with very many keys are read in linear time.
+ParseResult parseJson(std::string_view text, const ParseLimits &limits = {});
+
+// Empties a value from its innermost containers outwards. The library destroys an array or
+// object by first moving all of its children into a list of their own, which for a large value
+// costs as much memory again as the value itself; a value emptied this way costs nothing more
+// to destroy. Owners of values read from outside data call it (or DismantleOnExit) before
+// letting them go. Values nested deeper than kMaxNestingDepth are left to the library.
+void dismantle(Json &value);
+
+// Dismantles the value when the scope ends, whichever way it ends.
+class DismantleOnExit
+{
+public:
+    explicit DismantleOnExit(Json &value) : value_(value) {}
+    ~DismantleOnExit() { dismantle(value_); }
+    DismantleOnExit(const DismantleOnExit &) = delete;
+    DismantleOnExit &operator=(const DismantleOnExit &) = delete;
+
+private:
+    Json &value_;
+};
+
+// The memory parseJson's result for this text would occupy, as it is accounted against the
+// limit (an estimate for the usual 64-bit library; invalid text gives a partial figure).
+std::size_t parsedMemory(std::string_view text);
 
 } // namespace vignetta::json

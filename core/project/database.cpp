@@ -1,5 +1,7 @@
 #include "project/database.h"
 
+#include "json/js_json.h"
+
 namespace vignetta::project {
 
 const std::array<TableFile, 14> &databaseTables()
@@ -23,6 +25,14 @@ const std::array<TableFile, 14> &databaseTables()
     return tables;
 }
 
+std::size_t tableMemoryBudget(std::size_t textBytes)
+{
+    constexpr std::size_t floor = 16u << 20;
+    if (textBytes > (SIZE_MAX - floor) / 16)
+        return SIZE_MAX;
+    return 16 * textBytes + floor;
+}
+
 bool isFailedTableValue(const Json &value)
 {
     if (value.is_null())
@@ -43,17 +53,26 @@ std::optional<Json> parseDataFile(const std::string &text, std::string *error)
             *error = "empty file";
         return std::nullopt;
     }
-    try {
-        return Json::parse(text);
-    } catch (const Json::exception &e) {
+    json::ParseLimits limits;
+    limits.maxMemory = tableMemoryBudget(text.size());
+    json::ParseResult parsed = json::parseJson(text, limits);
+    if (!parsed) {
         if (error)
-            *error = e.what();
+            *error = parsed.error;
         return std::nullopt;
     }
+    return std::move(parsed.value);
+}
+
+Database::~Database()
+{
+    json::dismantle(m_tables);
+    json::dismantle(m_backup);
 }
 
 void Database::clear()
 {
+    json::dismantle(m_tables);
     m_tables = Json::object();
     m_errorFileName.clear();
     m_errorMessage.clear();
@@ -71,7 +90,7 @@ bool Database::load(const DataFileReader &read)
         else
             value = parseDataFile(*text, &why);
         if (value && isFailedTableValue(*value)) {
-            why = "holds no table (" + value->dump() + ")";
+            why = "holds no table (" + json::stringify(*value) + ")";
             value.reset();
         }
         if (!value) {
@@ -81,6 +100,7 @@ bool Database::load(const DataFileReader &read)
         }
         m_tables[t.member] = std::move(*value);
     }
+    json::dismantle(m_backup);
     m_backup = m_tables;
     return true;
 }

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include <array>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -29,7 +30,12 @@ using DataFileReader = std::function<std::optional<std::string>(const std::strin
 // an empty string as a table, so such a value means a damaged or truncated file.
 bool isFailedTableValue(const Json &value);
 
-// Parses one data file. Returns nothing when the text is empty or not JSON; `error` then
+// The memory a data file's parsed value may take: sixteen times its text plus 16 MB. Tables
+// hold long runs of small numbers (tile flags, parameter curves) and are never refused for
+// their size in practice; a text of nothing but tiny values is.
+std::size_t tableMemoryBudget(std::size_t textBytes);
+
+// Parses one data file with the program's guarded reader (nesting and memory limits). Returns nothing when the text is empty or not JSON; `error` then
 // receives a short description (empty text gives "empty file").
 std::optional<Json> parseDataFile(const std::string &text, std::string *error = nullptr);
 
@@ -37,6 +43,11 @@ std::optional<Json> parseDataFile(const std::string &text, std::string *error = 
 class Database
 {
 public:
+    Database() = default;
+    Database(const Database &) = default;
+    Database &operator=(const Database &) = default;
+    ~Database(); // takes the tables apart (json::dismantle) before they go
+
     // Empties every table and forgets the last failure.
     void clear();
 

@@ -1,12 +1,12 @@
 #include "project/event_file_check.h"
 
-#include <nlohmann/json.hpp>
+#include "json/js_json.h"
 
 namespace vignetta::project {
 
 namespace {
 
-bool isNonZeroId(const nlohmann::json &id)
+bool isNonZeroId(const json::Json &id)
 {
     if (id.is_number())
         return id.get<double>() != 0.0;
@@ -24,14 +24,11 @@ EventFileVerdict checkEventFileText(std::string_view text)
 {
     if (text.empty())
         return EventFileVerdict::Empty;
-    // A byte-order mark is not part of the JSON text; files written by other tools may
-    // still carry one.
-    if (text.size() >= 3 && text.substr(0, 3) == "\xEF\xBB\xBF")
-        text.remove_prefix(3);
-
-    const nlohmann::json value = nlohmann::json::parse(text, nullptr, false);
-    if (value.is_discarded())
+    // The reader skips a byte-order mark: files written by other tools may carry one.
+    const json::ParseResult parsed = json::parseJson(text);
+    if (!parsed)
         return EventFileVerdict::NotJson;
+    const json::Json &value = parsed.value;
     if (!value.is_array() || value.empty())
         return EventFileVerdict::NotBlockList;
     for (const auto &element : value) {

@@ -8,8 +8,9 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// Parses a whole decimal index ("0", "12"); -1 when the name is not one.
-long long arrayIndex(const std::string &name)
+} // namespace
+
+long long memberIndex(const std::string &name)
 {
     if (name.empty() || name.size() > 9)
         return -1;
@@ -25,6 +26,8 @@ long long arrayIndex(const std::string &name)
     return n;
 }
 
+namespace {
+
 // The child of `node` under `name`, or nullptr when it has none.
 const Json *child(const Json &node, const std::string &name)
 {
@@ -33,7 +36,7 @@ const Json *child(const Json &node, const std::string &name)
         return it == node.end() ? nullptr : &*it;
     }
     if (node.is_array()) {
-        const long long i = arrayIndex(name);
+        const long long i = memberIndex(name);
         return (i >= 0 && static_cast<size_t>(i) < node.size()) ? &node[static_cast<size_t>(i)]
                                                                 : nullptr;
     }
@@ -47,8 +50,8 @@ Json *slot(Json &node, const std::string &name)
     if (node.is_object())
         return &node[name];
     if (node.is_array()) {
-        const long long i = arrayIndex(name);
-        if (i < 0)
+        const long long i = memberIndex(name);
+        if (i < 0 || (static_cast<size_t>(i) >= node.size() && i > maxGrownArrayIndex))
             return nullptr;
         if (static_cast<size_t>(i) >= node.size())
             node.get_ref<Json::array_t &>().resize(static_cast<size_t>(i) + 1);

@@ -1,5 +1,8 @@
 #include "project/plugin_list.h"
 
+#include "project/database.h"
+#include "json/js_json.h"
+
 namespace vignetta::project {
 
 namespace {
@@ -37,13 +40,15 @@ std::optional<nlohmann::ordered_json> parsePluginScript(const std::string &scrip
             *error = "no plugin list found";
         return std::nullopt;
     }
-    try {
-        return nlohmann::ordered_json::parse(joined);
-    } catch (const nlohmann::ordered_json::exception &e) {
+    json::ParseLimits limits;
+    limits.maxMemory = tableMemoryBudget(joined.size());
+    json::ParseResult parsed = json::parseJson(joined, limits);
+    if (!parsed) {
         if (error)
-            *error = e.what();
+            *error = parsed.error;
         return std::nullopt;
     }
+    return std::move(parsed.value);
 }
 
 } // namespace vignetta::project

@@ -7,12 +7,19 @@ namespace vignetta::scene {
 
 namespace {
 
-std::shared_ptr<const Json> noOuter()
+std::shared_ptr<Json> noOuter()
 {
     return nullptr;
 }
 
 } // namespace
+
+Block::Payload::~Payload()
+{
+    json::dismantle(eventData);
+    if (outer && outer.use_count() == 1)
+        json::dismantle(*outer);
+}
 
 Block::Block()
 {
@@ -177,6 +184,11 @@ void Block::writeJson(std::string &out) const
 
 Block Block::fromJson(const Json &object)
 {
+    return fromJson(Json(object));
+}
+
+Block Block::fromJson(Json &&object)
+{
     Block b;
     if (!object.is_object())
         return b;
@@ -186,27 +198,30 @@ Block Block::fromJson(const Json &object)
     b.blockId = id != object.end() ? json::toInt(*id, 0) : 0;
     b.laneId = lane != object.end() ? json::toInt(*lane, 0) : 0;
     auto p = std::make_shared<Payload>();
-    p->eventData = data != object.end() && data->is_object() ? *data : Json::object();
+    if (data != object.end() && data->is_object())
+        p->eventData = std::move(*data);
+    else
+        p->eventData = Json::object();
     p->view = readBlockView(p->eventData);
     // Only a block whose outer object differs from the usual three keys needs its layout kept.
     const bool usual = object.size() == 3 && object.begin().key() == "blockId" &&
                        std::next(object.begin()).key() == "laneId" &&
                        std::next(object.begin(), 2).key() == "eventData";
     if (!usual) {
+        // Keys the block always writes come first when the object lacked them; the values of
+        // the known keys are written from the block itself.
         Json outer = Json::object();
-        for (const auto &item : object.items())
-            outer[item.key()] =
-                item.key() == "blockId" || item.key() == "laneId" || item.key() == "eventData"
-                    ? Json()
-                    : item.value();
-        // Keys the block always writes come first when the object lacked them.
-        Json full = Json::object();
+        auto &members = outer.get_ref<Json::object_t &>();
+        members.reserve(object.size() + 3);
         for (const char *k : {"blockId", "laneId", "eventData"})
-            if (!outer.contains(k))
-                full[k] = nullptr;
-        for (const auto &item : outer.items())
-            full[item.key()] = item.value();
-        p->outer = std::make_shared<const Json>(std::move(full));
+            if (!object.contains(k))
+                members.emplace_back(k, nullptr);
+        for (auto &item : object.items()) {
+            const bool known =
+                item.key() == "blockId" || item.key() == "laneId" || item.key() == "eventData";
+            members.emplace_back(item.key(), known ? Json() : std::move(item.value()));
+        }
+        p->outer = std::make_shared<Json>(std::move(outer));
     }
     b.payload_ = std::move(p);
     return b;

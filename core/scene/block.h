@@ -63,6 +63,8 @@ public:
     // Builds a block from a JSON object with the keys above, keeping its key order and keys
     // this program does not know. No validation (see scene_file.h for the checked reading).
     static Block fromJson(const Json &object);
+    // The same, taking the object's values over instead of copying them.
+    static Block fromJson(Json &&object);
     // Appends toJson() as compact JSON text (json::stringify), without building the object.
     void writeJson(std::string &out) const;
 
@@ -79,8 +81,16 @@ private:
         Json eventData;
         BlockView view;
         // Keys of the object the block was read from, in order, with values for the unknown
-        // ones; null for a block built here.
-        std::shared_ptr<const Json> outer;
+        // ones; null for a block built here. Never changed once made; shared by the payloads
+        // of later edits of the block.
+        std::shared_ptr<Json> outer;
+
+        Payload() = default;
+        Payload(const Payload &) = delete;
+        Payload &operator=(const Payload &) = delete;
+        // Event data and unknown values come from files and may be large: they are taken
+        // apart before they go (see json::dismantle).
+        ~Payload();
     };
     std::shared_ptr<const Payload> payload_;
 

@@ -1,5 +1,7 @@
 #include "scene/builders.h"
 
+#include <limits>
+
 #include "scene/event_data.h"
 
 namespace vignetta::scene {
@@ -23,16 +25,18 @@ Block build(const Document &doc, int mode)
 Block createEmptyBlock(const Document &doc)
 {
     Block b; // shares the default event data
-    b.blockId = doc.getLastBlockId() + 1;
+    // Provisional: insertion hands out the final id, or refuses when none is left.
+    const int last = doc.getLastBlockId();
+    b.blockId = last < std::numeric_limits<int>::max() ? last + 1 : last;
     b.laneId = 0;
     return b;
 }
 
 int nextPictureIndex(const Document &doc)
 {
-    const int next = doc.getLastPictureIndex() + 1;
+    const long long next = static_cast<long long>(doc.getLastPictureIndex()) + 1;
     if (next >= 1 && next <= maxPictureNumber)
-        return next;
+        return static_cast<int>(next);
     const int free = doc.getFreePictureIndex();
     return free > 0 ? free : maxPictureNumber;
 }

@@ -282,6 +282,70 @@ private:
     std::size_t next_ = 0;
 };
 
+// Where the conversion's commands go: into a JSON array, or straight into the compact text of
+// the list (the form the clipboard and the command line take, without the array in memory).
+// Either way the length of the list's text is counted, and once it passes the bound the sink
+// takes nothing more and the conversion stops.
+class CommandSink
+{
+public:
+    CommandSink(ConversionOutput what, std::size_t maxBytes) : what_(what), maxBytes_(maxBytes)
+    {
+        if (what_ == ConversionOutput::list)
+            list_ = Json::array();
+        else
+            text_ = "[";
+        bytes_ = 2; // the brackets
+    }
+
+    void reserve(std::size_t commands)
+    {
+        if (what_ == ConversionOutput::list)
+            list_.get_ref<Json::array_t &>().reserve(std::min<std::size_t>(commands, 1u << 20));
+    }
+
+    void push_back(Json command)
+    {
+        if (full())
+            return;
+        if (!counting()) {
+            list_.push_back(std::move(command));
+            return;
+        }
+        const std::size_t before = text_.size();
+        if (count_ > 0)
+            text_ += ',';
+        json::stringifyTo(command, text_);
+        bytes_ += text_.size() - before;
+        ++count_;
+        if (what_ == ConversionOutput::list) {
+            text_.clear(); // only counted
+            list_.push_back(std::move(command));
+        }
+    }
+
+    bool full() const { return bytes_ > maxBytes_; }
+    // The text's length, when it was counted (always for text, for a list only under a bound).
+    std::size_t bytes() const { return counting() ? bytes_ : 0; }
+
+    Json takeList() { return std::move(list_); }
+    std::string takeText()
+    {
+        text_ += ']';
+        return std::move(text_);
+    }
+
+private:
+    bool counting() const { return what_ == ConversionOutput::text || maxBytes_ != SIZE_MAX; }
+
+    ConversionOutput what_;
+    std::size_t maxBytes_;
+    std::size_t bytes_ = 0;
+    std::size_t count_ = 0;
+    Json list_;
+    std::string text_;
+};
+
 Json command(int code, Json parameters)
 {
     Json::object_t c;
@@ -357,7 +421,7 @@ Json showPicture(const Slice &slice)
                                 s.scaleHeight, s.opacity, v.blend}));
 }
 
-void appendMotion(const Slice &slice, Json &out)
+void appendMotion(const Slice &slice, CommandSink &out)
 {
     const BlockView &v = *slice.piece().view;
     const PictureState e = slice.endState();
@@ -391,17 +455,17 @@ Json lineParameter(std::string_view line)
     return Json::array({std::string(line)});
 }
 
-void appendMessage(const BlockView &v, Json &out)
+void appendMessage(const BlockView &v, CommandSink &out)
 {
     const auto lines = splitLines(v.messageText);
     if (v.blockMode == mode_scroll) {
         out.push_back(command(code_scroll_settings, Json::array({v.scrollSpeed, v.scrollNoFast})));
-        for (std::string_view line : lines)
-            out.push_back(command(code_scroll_line, lineParameter(line)));
+        for (std::size_t i = 0; i < lines.size() && !out.full(); ++i)
+            out.push_back(command(code_scroll_line, lineParameter(lines[i])));
         return;
     }
     // The host's message window shows four lines at a time.
-    for (std::size_t i = 0; i < lines.size(); ++i) {
+    for (std::size_t i = 0; i < lines.size() && !out.full(); ++i) {
         if (i % 4 == 0) {
             out.push_back(
                 command(code_text_settings, Json::array({v.messageImageName, v.messageImageIndex,
@@ -431,12 +495,12 @@ Json audioObject(const BlockView &v)
     return a;
 }
 
-void appendComment(const BlockView &v, Json &out)
+void appendComment(const BlockView &v, CommandSink &out)
 {
     auto lines = splitLines(v.comment);
     while (lines.size() > 1 && lines.back().empty())
         lines.pop_back();
-    for (std::size_t i = 0; i < lines.size(); ++i)
+    for (std::size_t i = 0; i < lines.size() && !out.full(); ++i)
         out.push_back(
             command(i == 0 ? code_comment_first : code_comment_more, lineParameter(lines[i])));
 }
@@ -467,7 +531,7 @@ std::size_t estimatedCommands(const std::vector<Piece> &pieces, const std::vecto
 
 } // namespace
 
-Json convertData2Event(const Document &document)
+ConversionResult convertScene(const Document &document, ConversionOutput what, std::size_t maxBytes)
 {
     const std::vector<Block> ordered = document.unify();
     const Categories categories = categorise(ordered);
@@ -501,13 +565,13 @@ Json convertData2Event(const Document &document)
     StartCursor comments(categories.comments);
     StartCursor soundFades(categories.soundFades);
 
-    Json out = Json::array();
-    out.get_ref<Json::array_t &>().reserve(estimatedCommands(pieces, frames));
+    CommandSink out(what, maxBytes);
+    out.reserve(estimatedCommands(pieces, frames));
     std::vector<const Piece *> ending;
     std::vector<Slice> slices;
     std::vector<HeadCommand> head;
 
-    for (std::size_t bi = 0; bi < frames.size(); ++bi) {
+    for (std::size_t bi = 0; bi < frames.size() && !out.full(); ++bi) {
         const Frame b = frames[bi];
         const bool last = bi + 1 == frames.size();
         const Frame nextB = last ? b : frames[bi + 1];
@@ -661,7 +725,25 @@ Json convertData2Event(const Document &document)
                                     }),
                      active.end());
     }
-    return out;
+
+    ConversionResult result;
+    if (out.full()) {
+        result.error = "the event commands of the scene would take more than " +
+                       std::to_string(maxBytes >> 20) + " MB";
+        return result;
+    }
+    result.ok = true;
+    result.bytes = out.bytes();
+    if (what == ConversionOutput::list)
+        result.commands = out.takeList();
+    else
+        result.text = out.takeText();
+    return result;
+}
+
+Json convertData2Event(const Document &document)
+{
+    return convertScene(document, ConversionOutput::list, SIZE_MAX).commands;
 }
 
 } // namespace vignetta::scene

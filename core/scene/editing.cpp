@@ -1,9 +1,11 @@
 #include "scene/editing.h"
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <unordered_set>
 
+#include "scene/overlap.h"
 #include "scene/placement.h"
 
 namespace vignetta::scene {
@@ -18,45 +20,66 @@ void rippleLater(Document &doc, const FreeBoundingBox &box)
 
 } // namespace
 
+int blockIdsLeft(const Document &doc)
+{
+    return std::numeric_limits<int>::max() - doc.getLastBlockId();
+}
+
 std::vector<int> insertBlocks(Document &doc, const std::vector<Block> &blocks, int frame,
                               int targetLane)
 {
     if (blocks.empty() || targetLane < 1 ||
         static_cast<long long>(doc.numBlock()) + static_cast<long long>(blocks.size()) >
-            maxNumBlock)
+            maxNumBlock ||
+        static_cast<long long>(blocks.size()) > blockIdsLeft(doc))
         return {};
     const auto box = getFreeBoundingBox(doc, blocks, frame, targetLane);
     if (!box)
         return {};
 
-    rippleLater(doc, *box);
+    // The edit is made on a copy (cheap: blocks share their data) and kept only when every
+    // step succeeded, so that a refusal on the way leaves the document as it was.
+    Document work = doc;
+    rippleLater(work, *box);
 
-    const int lastLane = targetLane + box->offsetedRect.height - 1;
-    while (doc.getLastLaneId() < std::max(lastLane, 0))
-        doc.appendLane(Lane{doc.getLastLaneId() + 1, {}});
+    // The lanes the set covers that do not exist yet; a set of markers only covers none.
+    const int lastLane =
+        box->offsetedRect.height > 0 ? targetLane + box->offsetedRect.height - 1 : 0;
+    while (work.getLastLaneId() < lastLane) {
+        if (!work.appendLane(Lane{work.getLastLaneId() + 1, {}}))
+            return {};
+    }
 
     const int placedX = box->offsetedRect.x;
     auto placedStart = [&](const Block &b) { return b.start() - box->surplusForward + placedX; };
     std::vector<int> newIds(blocks.size(), 0);
-    int nextId = doc.getLastBlockId() + 1;
+    int nextId = work.getLastBlockId() + 1;
+    auto place = [&](std::size_t i, int laneId) {
+        Block placed = blocks[i];
+        placed.setStart(placedStart(blocks[i]));
+        placed.blockId = nextId;
+        if (!work.appendBlock(std::move(placed), laneId))
+            return false;
+        newIds[i] = nextId;
+        // The last id handed out may be the highest int: no increment past it.
+        if (nextId < std::numeric_limits<int>::max())
+            ++nextId;
+        return true;
+    };
 
     bool anyMarker = false;
     int minLane = maxLanes;
     for (std::size_t i = 0; i < blocks.size(); ++i) {
-        const Block &b = blocks[i];
-        if (!b.isMarker()) {
-            minLane = std::min(minLane, b.laneId);
+        if (!blocks[i].isMarker()) {
+            minLane = std::min(minLane, blocks[i].laneId);
             continue;
         }
-        Block placed = b;
-        placed.setStart(placedStart(b));
-        placed.blockId = nextId++;
-        doc.appendBlock(std::move(placed), 0);
-        newIds[i] = nextId - 1;
+        if (!place(i, 0))
+            return {};
         anyMarker = true;
     }
     if (anyMarker)
-        doc.sortMarkers();
+        work.sortMarkers();
 
     std::map<int, std::vector<std::size_t>> groups; // lane offset -> set indices, in set order
     for (std::size_t i = 0; i < blocks.size(); ++i)
@@ -64,13 +87,11 @@ std::vector<int> insertBlocks(Document &doc, const std::vector<Block> &blocks, i
             groups[blocks[i].laneId - minLane].push_back(i);
     for (const auto &[offset, indices] : groups) {
         for (std::size_t i : indices) {
-            Block placed = blocks[i];
-            placed.setStart(placedStart(blocks[i]));
-            placed.blockId = nextId++;
-            doc.appendBlock(std::move(placed), targetLane + offset);
-            newIds[i] = nextId - 1;
+            if (!place(i, targetLane + offset))
+                return {};
         }
     }
+    doc = std::move(work);
     return newIds;
 }
 
@@ -91,10 +112,18 @@ bool moveBlocks(Document &doc, const std::vector<Block> &dragged, int startFrame
     const auto box = getFreeBoundingBox(doc, dragged, startFrame, startLane, ignore);
     if (!box)
         return false;
+    // Placement checks the set as the caller describes it (from startFrame); each block must
+    // also fit where it actually lands.
+    for (const auto &b : dragged) {
+        const long long newStart = static_cast<long long>(b.start()) + box->forwardOffset;
+        if (newStart < 0 || newStart + b.delay() > maxDuration)
+            return false;
+    }
 
+    Document work = doc;
     bool changed = false;
     for (const auto &b : dragged) {
-        Block *current = doc.getBlock(b.blockId);
+        Block *current = work.getBlock(b.blockId);
         const int newStart = b.start() + box->forwardOffset;
         if (current->laneId == b.laneId && current->start() == newStart &&
             current->delay() == b.delay())
@@ -102,19 +131,27 @@ bool moveBlocks(Document &doc, const std::vector<Block> &dragged, int startFrame
         changed = true;
         if (current->laneId != b.laneId) {
             Block moving = *current;
-            doc.deleteBlock(moving.blockId, moving.laneId);
-            doc.appendBlock(std::move(moving), b.laneId);
-            current = doc.getBlock(b.blockId);
+            if (!work.deleteBlock(moving.blockId, moving.laneId) ||
+                !work.appendBlock(std::move(moving), b.laneId))
+                return false;
+            current = work.getBlock(b.blockId);
         }
         current->setStart(newStart);
         current->setDelay(b.delay());
     }
-    if (changed)
-        rippleLater(doc, *box);
-    if (changed &&
-        std::any_of(dragged.begin(), dragged.end(), [](const Block &b) { return b.laneId == 0; }))
-        doc.sortMarkers();
-    return changed;
+    if (!changed)
+        return false;
+    rippleLater(work, *box);
+    // Placement keeps the lanes free of overlaps when startFrame is the set's new left edge;
+    // a caller that says otherwise must not get blocks laid over each other.
+    for (const auto &lane : work.lanes()) {
+        if (firstOverlap(lane.blocks))
+            return false;
+    }
+    if (std::any_of(dragged.begin(), dragged.end(), [](const Block &b) { return b.laneId == 0; }))
+        work.sortMarkers();
+    doc = std::move(work);
+    return true;
 }
 
 bool moveMarker(Document &doc, int blockId, int frame)

@@ -16,7 +16,12 @@ namespace vignetta::scene {
 // covered lanes move later. Markers (comment blocks) go to the marker lane, which is re-sorted;
 // missing lanes up to the last covered one are created; every inserted block gets a new id.
 // Refused when the set is empty, when the document would hold more than maxNumBlock blocks,
-// when targetLane < 1, or when placement refuses. Returns the new ids in set order.
+// when targetLane < 1, when fewer new ids are left than the set holds (blockIdsLeft), or when
+// placement refuses. Returns the new ids in set order.
+// How many new block ids are left: new ids count up from the highest id in use, and ids are
+// ints, so a document holding blockId 2147483647 has none left.
+int blockIdsLeft(const Document &doc);
+
 std::vector<int> insertBlocks(Document &doc, const std::vector<Block> &blocks, int frame,
                               int targetLane);
 
@@ -26,8 +31,9 @@ std::vector<int> insertBlocks(Document &doc, const std::vector<Block> &blocks, i
 // startFrame and later blocks of the covered lanes ripple. Returns true when anything changed.
 //
 // Every dragged block must exist and its new lane must exist (lane 0 for markers, 1 and up for
-// the rest); otherwise, or when placement refuses, nothing changes. Checking this first means a
-// move never stops half way.
+// the rest), and every moved block must still end by maxDuration where it lands, without
+// overlapping another block of its lane; otherwise, or when placement refuses, nothing changes.
+// The move is made on a copy, so it never stops half way.
 bool moveBlocks(Document &doc, const std::vector<Block> &dragged, int startFrame, int startLane);
 
 // Moves a marker to `frame` (pushed later past a marker already there; later markers ripple by

@@ -2,21 +2,21 @@
 
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <limits>
 #include <optional>
 #include <sstream>
 #include <system_error>
 #include <unordered_set>
 
+#include "common/file_read.h"
+#include "common/file_write.h"
+#include "scene/overlap.h"
 #include "json/js_json.h"
 #include "json/json_scan.h"
 
 namespace vignetta::scene {
 
 namespace {
-
-constexpr std::uintmax_t kMaxFileBytes = 256u * 1024u * 1024u;
 
 // Number of elements of a top-level array, counted without parsing (commas at depth 1); stops
 // counting once `limit` is passed. Returns 0 when the text does not start with '['.
@@ -66,13 +66,14 @@ std::size_t countTopLevelElements(std::string_view text, std::size_t limit)
 std::optional<long long> wholeNumber(const Json &v, long long lo, long long hi)
 {
     long long n;
-    if (v.is_number_integer()) {
-        n = v.get<long long>();
-    } else if (v.is_number_unsigned()) {
+    // Unsigned first: the library counts unsigned numbers as integers too.
+    if (v.is_number_unsigned()) {
         const auto u = v.get<unsigned long long>();
         if (u > static_cast<unsigned long long>(std::numeric_limits<long long>::max()))
             return std::nullopt;
         n = static_cast<long long>(u);
+    } else if (v.is_number_integer()) {
+        n = v.get<long long>();
     } else if (v.is_number_float()) {
         const double d = v.get<double>();
         if (!std::isfinite(d) || std::trunc(d) != d || d < lo || d > hi)
@@ -158,78 +159,120 @@ std::string checkElement(const Json &e, std::size_t index)
 
 } // namespace
 
-SceneReadResult readSceneText(std::string_view text)
+namespace {
+
+// Refuses text of too many blocks before it is parsed; otherwise parses it. On failure the
+// refusal is in `result`.
+std::optional<Json> parseSceneJson(std::string_view text, SceneReadResult &result)
 {
-    SceneReadResult result;
     if (countTopLevelElements(text, maxNumBlock) > static_cast<std::size_t>(maxNumBlock)) {
         result.error = "the scene holds more than " + std::to_string(maxNumBlock) + " blocks";
-        return result;
+        return std::nullopt;
     }
-    auto parsed = json::parseJson(text);
+    json::ParseResult parsed = json::parseJson(text);
     if (!parsed) {
         result.error = "not valid JSON: " + parsed.error;
         result.position = parsed.position;
         result.hasPosition = true;
-        return result;
+        return std::nullopt;
     }
-    return readSceneValue(parsed.value);
+    return std::move(parsed.value);
+}
+
+// The checks of readSceneValue on the whole array; an empty string when every element is a
+// usable block.
+std::string checkRoot(const Json &root)
+{
+    if (!root.is_array())
+        return "the top level is " + describe(root) + ", not an array of blocks";
+    if (root.empty())
+        return "the scene holds no blocks";
+    if (root.size() > static_cast<std::size_t>(maxNumBlock))
+        return "the scene holds more than " + std::to_string(maxNumBlock) + " blocks";
+    // The acceptance rule proper: the first element has a blockId that is present and not 0.
+    const Json &first = root.front();
+    if (!first.is_object() || !first.contains("blockId") || first["blockId"] == 0)
+        return "the first block has no blockId";
+    for (std::size_t i = 0; i < root.size(); ++i) {
+        std::string problem = checkElement(root[i], i);
+        if (!problem.empty())
+            return problem;
+    }
+    return {};
+}
+
+// Refuses a set whose blocks overlap on one lane; true when it did.
+bool refuseOverlap(SceneReadResult &result)
+{
+    const auto overlap = firstOverlap(result.blocks);
+    if (!overlap)
+        return false;
+    auto describeBlock = [&result](std::size_t i) {
+        const Block &b = result.blocks[i];
+        return "block " + std::to_string(i + 1) + " (blockId " + std::to_string(b.blockId) +
+               ", frames " + std::to_string(b.start()) + " to " + std::to_string(b.end()) + ")";
+    };
+    result.error = describeBlock(overlap->first) + " and " + describeBlock(overlap->second) +
+                   " overlap on lane " + std::to_string(result.blocks[overlap->first].laneId) +
+                   "; blocks on one lane must not overlap";
+    result.blocks.clear();
+    return true;
+}
+
+} // namespace
+
+SceneReadResult readSceneText(std::string_view text)
+{
+    SceneReadResult result;
+    std::optional<Json> root = parseSceneJson(text, result);
+    if (!root)
+        return result;
+    return readSceneValue(std::move(*root));
 }
 
 SceneReadResult readSceneValue(const Json &root)
 {
     SceneReadResult result;
-    if (!root.is_array()) {
-        result.error = "the top level is " + describe(root) + ", not an array of blocks";
+    result.error = checkRoot(root);
+    if (!result.error.empty())
         return result;
-    }
-    if (root.empty()) {
-        result.error = "the scene holds no blocks";
-        return result;
-    }
-    if (root.size() > static_cast<std::size_t>(maxNumBlock)) {
-        result.error = "the scene holds more than " + std::to_string(maxNumBlock) + " blocks";
-        return result;
-    }
-    // The acceptance rule proper: the first element has a blockId that is present and not 0.
-    const Json &first = root.front();
-    if (!first.is_object() || !first.contains("blockId") || first["blockId"] == 0)
-        return result.error = "the first block has no blockId", result;
-    for (std::size_t i = 0; i < root.size(); ++i) {
-        std::string problem = checkElement(root[i], i);
-        if (!problem.empty()) {
-            result.error = std::move(problem);
-            return result;
-        }
-    }
     result.blocks.reserve(root.size());
     for (const auto &e : root)
         result.blocks.push_back(Block::fromJson(e));
-    result.ok = true;
+    result.ok = !refuseOverlap(result);
+    return result;
+}
+
+SceneReadResult readSceneValue(Json &&root)
+{
+    const json::DismantleOnExit consumed(root);
+    SceneReadResult result;
+    result.error = checkRoot(root);
+    if (!result.error.empty())
+        return result;
+    result.blocks.reserve(root.size());
+    for (auto &e : root) {
+        result.blocks.push_back(Block::fromJson(std::move(e)));
+        e = nullptr; // what is left of the element goes now, not with the whole array
+    }
+    result.ok = !refuseOverlap(result);
     return result;
 }
 
 SceneReadResult readSceneFile(const std::filesystem::path &path)
 {
     SceneReadResult result;
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec) {
-        result.error = "cannot read " + path.string() + ": " + ec.message();
+    files::FileReadResult read = files::readRegularFile(path, files::maxSceneFileBytes);
+    if (!read) {
+        result.error = path.string() + " " + read.error;
         return result;
     }
-    if (size > kMaxFileBytes) {
-        result.error = path.string() + " is too large for a scene file";
+    std::optional<Json> root = parseSceneJson(read.bytes, result);
+    // The text goes before the blocks are made: reading never holds text, tree and blocks at once.
+    std::string().swap(read.bytes);
+    if (!root)
         return result;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        result.error = "cannot read " + path.string();
-        return result;
-    }
-    std::string text(static_cast<std::size_t>(size), '\0');
-    in.read(text.data(), static_cast<std::streamsize>(size));
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    return readSceneText(text);
+    return readSceneValue(std::move(*root));
 }
 
 SceneDocumentResult documentFromBlocks(const std::vector<Block> &blocks)
@@ -315,27 +358,9 @@ bool writeSceneFile(const std::filesystem::path &path, const Document &doc, std:
         return false;
     };
     const std::string text = writeSceneText(doc);
-    std::filesystem::path temp = path;
-    temp += ".tmp-write";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return fail("cannot write " + path.string());
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temp, ignored);
-            return fail("cannot write " + path.string());
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        return fail("cannot replace " + path.string());
-    }
+    const files::FileWriteResult written = files::writeFileReplacing(path, text);
+    if (!written)
+        return fail(path.string() + " " + written.error);
     return true;
 }
 

@@ -36,15 +36,22 @@ struct SceneReadResult
 //    ending no later than maxDuration; blockMode (default 0) a whole number 0..8;
 //  - a picture block's imageIndex (default 0) a whole number 0..maxPictureNumber, so that every
 //    picture of a read scene can be converted to a host picture command;
-//  - at most maxNumBlock elements (counted before the text is parsed).
+//  - at most maxNumBlock elements (counted before the text is parsed);
+//  - no two blocks of one laneId overlapping in time (the message names both): the editor never
+//    makes such a scene, and one could make the conversion's output grow with the square of
+//    its blocks.
 // Other fields are not checked; they are read with the usual coercions (block_view.h).
 // Duplicate blockIds are allowed here: an imported set receives new ids anyway.
 SceneReadResult readSceneText(std::string_view text);
 
 // The same checks on a value that has already been parsed (a pasted or preset block array).
+// The second form takes the value apart into the blocks instead of copying it.
 SceneReadResult readSceneValue(const Json &root);
+SceneReadResult readSceneValue(Json &&root);
 
-// Reads a scene file from disk; a file that cannot be read gives an error naming the path.
+// Reads a scene file from disk; a file that cannot be read (missing, no regular file, larger
+// than 256 MB) gives an error naming the path. Reading takes at most about ten times the file's
+// size in memory: the JSON reader's bound, with the text released before the blocks are made.
 SceneReadResult readSceneFile(const std::filesystem::path &path);
 
 struct SceneDocumentResult

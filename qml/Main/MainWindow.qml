@@ -211,6 +211,8 @@ ApplicationWindow {
         function onCopyAsEventCompleted(success) {
             if (success)
                 window.showSuccess(qsTr("Copied the timeline to the clipboard as an event."))
+            else // refused: the list would be too long for the clipboard
+                window.showError(qsTr("The timeline is too long to copy as an event."))
         }
     }
 

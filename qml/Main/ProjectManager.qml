@@ -248,7 +248,7 @@ Item {
             error(qsTr("The import has failed."))
             return
         }
-        importedData = JSON.parse(text.charCodeAt(0) === 0xFEFF ? text.substring(1) : text)
+        importedData = MainFrame.parseEventText(text)
         imported(qsTr("Import succeeded."))
     }
 

@@ -73,7 +73,7 @@ private slots:
 
     void conversionLeavesTheDocumentAlone()
     {
-        loadScene(QStringLiteral("reshow_same_number"));
+        loadScene(QStringLiteral("cut_pictures"));
         const QString before = manager->sceneText();
         const int snapshot = manager->bufferIndex();
         QSignalSpy changed(manager, &TimelineDataManager::dataChanged);

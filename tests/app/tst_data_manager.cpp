@@ -9,6 +9,8 @@
 #include <QUrl>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using vignetta::DataManager;
 
 // DataManager on project folders written to a temporary directory.
@@ -87,6 +89,36 @@ private slots:
         QCOMPARE(dm.errorFileName(), QString("Actors.json"));
     }
 
+    void filesThatBlockOrNeverEndAreRefused()
+    {
+        // A pipe would hold the editor in open() until something wrote to it, /dev/zero would
+        // fill the memory, and nesting this deep would exhaust the stack of a recursive walk.
+        DataManager dm(&m_engine);
+        dm.setProjectUrl(projectUrl());
+        const QString classes = m_dir->filePath("data/Classes.json");
+        QVERIFY(QFile::remove(classes));
+        QCOMPARE(::mkfifo(QFile::encodeName(classes).constData(), 0600), 0);
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("Classes.json is not a regular file"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Unable to load Classes.json"));
+        QVERIFY(!dm.loadDatabase());
+        QCOMPARE(dm.errorFileName(), QString("Classes.json"));
+
+        init();
+        dm.setProjectUrl(projectUrl());
+        write("data/System.json", QByteArray(100000, '[') + QByteArray(100000, ']'));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("System.json: nesting deeper"));
+        QVERIFY(!dm.loadDatabase());
+        QCOMPARE(dm.errorFileName(), QString("System.json"));
+
+        const QString plugins = m_dir->filePath("js/plugins.js");
+        QVERIFY(QFile::remove(plugins));
+        QVERIFY(QFile::link("/dev/zero", plugins));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("plugins.js is not a regular file"));
+        QVERIFY(!dm.loadPlugins());
+        QCOMPARE(dm.errorFileName(), QString("plugins.js"));
+    }
+
     void pluginList()
     {
         DataManager dm(&m_engine);
@@ -132,6 +164,17 @@ private slots:
         QVERIFY(!block.property("end").isArray());
         QVERIFY(dm.setObjectValue(block, "start.y.k", true)); // a null step becomes an object
         QCOMPARE(block.property("start").property("y").property("k").toBool(), true);
+
+        // An index may not stretch an array to a billion entries, new or old.
+        QJSValue system = m_engine.evaluate("({ switches: [null, false, true] })");
+        QVERIFY(!dm.setObjectValue(system, "switches.999999999", true));
+        QVERIFY(!dm.setObjectValue(system, "variables.999999999", 1));
+        QVERIFY(!dm.setObjectValue(system, "more.999999999.x", 1));
+        QCOMPARE(system.property("switches").property("length").toInt(), 3);
+        QVERIFY(system.property("variables").isUndefined());
+        QVERIFY(system.property("more").isUndefined());
+        QVERIFY(dm.setObjectValue(system, "switches.65535", true));
+        QCOMPARE(system.property("switches").property("length").toInt(), 65536);
 
         // A plain value on the way cannot hold members: refused, nothing created.
         QVERIFY(!dm.setObjectValue(block, "name.deep.x", 1));

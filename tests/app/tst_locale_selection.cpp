@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using vignetta::LocaleAliases;
 
 class TestLocaleSelection : public QObject
@@ -84,6 +86,12 @@ private slots:
         QCOMPARE(vignetta::selectInterfaceLocale(QStringLiteral("zh_SG"), QString(),
                                                  LocaleAliases::WithSingaporeAsCn),
                  QStringLiteral("zh_CN"));
+        // A pipe named Locale is no file either; opening it would wait for a writer for ever.
+        QTemporaryDir other;
+        const QByteArray pipe = QFile::encodeName(other.filePath(QStringLiteral("Locale")));
+        QCOMPARE(::mkfifo(pipe.constData(), 0600), 0);
+        QCOMPARE(vignetta::selectInterfaceLocale(QStringLiteral("it_IT"), other.path()),
+                 QStringLiteral("it_IT"));
     }
 
     void everyResultHasACatalogue()

@@ -6,6 +6,8 @@
 #include <QThread>
 #include <QtTest>
 
+#include <limits>
+
 #include "preview/preview_body.h"
 #include "preview/tone.h"
 #include "preview_test_util.h"
@@ -207,6 +209,17 @@ private slots:
         // A gray-only tone turns the picture gray: (20 + 200 + 200) / 7 = 60.
         e["endColor"] = QJsonObject{{"R", 0}, {"G", 0}, {"B", 0}, {"S", 255}};
         QCOMPARE(rgb(draw(oneEntry(e, 1)), 10, 10), "60,60,60");
+
+        // The most negative components take everything away; negating them must not wrap
+        // around to "take nothing".
+        e["endColor"] =
+            QJsonObject{{"R", -2147483647 - 1}, {"G", -2147483647 - 1}, {"B", 0}, {"S", 0}};
+        QCOMPARE(rgb(draw(oneEntry(e, 1)), 10, 10), "0,0,20");
+        QImage out;
+        applyTone(solid(4, 4, QColor(100, 50, 20)), QImage(),
+                  Tone{std::numeric_limits<int>::min(), 0, std::numeric_limits<int>::min(), 0},
+                  out);
+        QCOMPARE(rgb(out, 1, 1), "0,50,0");
     }
 
     void tonePassMatchesTheCompositionSequence()
@@ -307,7 +320,7 @@ private slots:
         // "blockStart" 12.5 is not a whole number: it reads 0, so elapse is the time itself.
         QJsonObject e = pictureEntry(1, "red", 0, 0);
         e["blockStart"] = 12.5;
-        QCOMPARE(parseDisplayList(oneEntry(e, 0), 30).entries.at(0).elapse, qint64(30));
+        QCOMPARE(parseDisplayList(oneEntry(e, 0), 30).entries.at(0).elapse, std::int64_t(30));
 
         // Absent keys keep the drawing defaults; present but malformed ones read 0.
         QJsonObject sparse{{"imageName", "red"},
@@ -320,12 +333,12 @@ private slots:
         QCOMPARE(d.startWidth, 50.0);
         QCOMPARE(d.startHeight, 0.0);
         QCOMPARE(d.endWidth, 100.0);
-        QCOMPARE(d.elapse, qint64(0));
+        QCOMPARE(d.elapse, std::int64_t(0));
 
-        QCOMPARE(parseDisplayList("{\"list\":[{}],\"tween\":[null]}", 0).tweens,
-                 QVector<double>{0.0});
+        QVERIFY(parseDisplayList("{\"list\":[{}],\"tween\":[null]}", 0).tweens ==
+                std::vector<double>{0.0});
         for (const char *text : {"[1,2]", "not json", "{\"list\":5,\"tween\":[]}"})
-            QVERIFY(parseDisplayList(text, 0).entries.isEmpty());
+            QVERIFY(parseDisplayList(text, 0).entries.empty());
     }
 
     void listsOfDifferentLengths()

@@ -7,6 +7,8 @@
 #include <QUrl>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "image_cache_registry.h"
 #include "preview/frame_queries.h"
 #include "preview/image_loader.h"
@@ -144,6 +146,74 @@ private slots:
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Picture too large to load"));
         QVERIFY(!body.loadPicture(name));
         QCOMPARE(body.renderer().pictures().size(), 0);
+    }
+
+    void namesOfOneFileShareOnePicture()
+    {
+        PreviewBody body;
+        body.setProjectUrl(QUrl::fromLocalFile(project.path()).toString() + "/");
+        QVERIFY(QFile::link(pictures + "/red.png", pictures + "/alias.png"));
+        const PictureCache &cache = body.renderer().pictures();
+        // Thirty spellings of one picture and a link to it: one decoded copy, not thirty-one.
+        for (int i = 1; i <= 30; ++i)
+            QVERIFY(body.loadPicture(QString("a%1/../red").arg(i)));
+        QVERIFY(body.loadPicture("alias"));
+        QCOMPARE(cache.size(), 31);
+        QCOMPARE(cache.pictureCount(), 1);
+        QCOMPARE(cache.bytes(), qint64(2 * 30 * 20 * 4));
+        QCOMPARE(body.getPicture("alias").size(), QSize(30, 20));
+        QVERIFY(QFile::remove(pictures + "/alias.png"));
+    }
+
+    void thePreviewHoldsPicturesWithinItsBound()
+    {
+        PreviewBody body;
+        body.setProjectUrl(QUrl::fromLocalFile(project.path()).toString() + "/");
+        PictureCache &cache = body.renderer().pictures();
+        QVERIFY(solid(30, 20, Qt::yellow).save(pictures + "/second.png"));
+        QVERIFY(solid(30, 20, Qt::cyan).save(pictures + "/third.png"));
+        // Room for two 30 x 20 pictures with their gray copies.
+        cache.setMaxBytes(2 * 2 * 30 * 20 * 4);
+        QVERIFY(body.loadPicture("red"));
+        QVERIFY(body.loadPicture("second"));
+        QVERIFY(cache.picture("red")); // drawn: now "second" is the least recently used
+        QTest::ignoreMessage(
+            QtWarningMsg, QRegularExpression("holds 0 MB of pictures at most: 'second' released"));
+        QVERIFY(body.loadPicture("third"));
+        QCOMPARE(cache.pictureCount(), 2);
+        QVERIFY(cache.bytes() <= cache.maxBytes());
+        // A released picture is still loaded by name: asking for it reads it again.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("'red' released"));
+        QCOMPARE(body.getPicture("second").pixel(0, 0), QColor(Qt::yellow).rgb());
+        QCOMPARE(cache.size(), 3);
+
+        // A picture that cannot fit even alone is left out, and says so.
+        cache.setMaxBytes(1000);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("'red'.*left out"));
+        QVERIFY(!body.loadPicture("red"));
+        QVERIFY(body.getPicture("red").isNull());
+    }
+
+    void picturesOutsideTheFolderOrNotFilesAreNotRead()
+    {
+        PreviewBody body;
+        body.setProjectUrl(QUrl::fromLocalFile(project.path()).toString() + "/");
+        // Links that lead out of the picture folder: to a file beside it, and to the root.
+        QVERIFY(QFile::link(project.filePath("img/secret.png"), pictures + "/secret.png"));
+        QVERIFY(QFile::link("/", pictures + "/root"));
+        QVERIFY(!body.loadPicture("secret"));
+        QVERIFY(!body.loadPicture("root" + project.filePath("img/secret")));
+        bool outside = false;
+        QVERIFY(body.renderer().pictures().pictureFilePath("secret", &outside).isEmpty());
+        QVERIFY(outside);
+        // A pipe named like a picture: refused at once instead of waiting for a writer.
+        const QString pipe = pictures + "/pipe.png";
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("pipe.png is not a regular file"));
+        QVERIFY(!body.loadPicture("pipe"));
+        QCOMPARE(body.renderer().pictures().size(), 0);
+        for (const char *name : {"secret.png", "root", "pipe.png"})
+            QVERIFY(QFile::remove(pictures + "/" + name));
     }
 
     void loaderDecodesOncePerFileVersion()

@@ -76,9 +76,12 @@ printf '[{"blockId":1,"laneId":1,"eventData":{"messageText":"\xff\xfe"}}]' >"$TM
 refused 1 "invalid UTF-8" "$TMP/utf8.json" convert "$TMP/utf8.json"
 
 # --- check ---
-exits 0 "check" check "$DATA/conversion/comments/scene.json"
-grep -q "ok, 6 blocks (6 markers) on lanes 0 to 1, ending at frame 41" "$out" ||
+exits 0 "check" check "$DATA/conversion/long_waits/scene.json"
+grep -q "ok, 5 blocks (5 markers) on lanes 0 to 1, ending at frame 6498" "$out" ||
     fail "check summary: $(cat "$out")"
+# Two markers on one frame overlap on the marker lane: no editor makes that.
+refused 1 "overlapping blocks" "block 5 (blockId 5, frames 40 to 41) and block 6 (blockId 6, frames 40 to 41) overlap on lane 0" \
+    check "$DATA/conversion/comments/scene.json"
 
 # --- insert: the ripple example, byte for byte; the input files stay as they were ---
 cp "$DATA/cli/ripple_scene.json" "$TMP/scene.json"
@@ -107,7 +110,7 @@ messages() {
     local i sep=""
     printf '['
     for i in $(seq 1 "$1"); do
-        printf '%s{"blockId":%d,"laneId":1,"eventData":{"blockMode":1,"blockStart":%d}}' \
+        printf '%s{"blockId":%d,"laneId":1,"eventData":{"blockMode":1,"blockStart":%d,"blockDelay":16}}' \
             "$sep" "$i" $(((i - 1) * 20))
         sep=,
     done
@@ -128,6 +131,43 @@ exits 2 "insert on the marker lane" insert "$TMP/scene.json" "$one" --lane 0
 exits 2 "insert with a missing value" insert "$TMP/scene.json" "$one" --frame
 exits 2 "insert without a blocks file" insert "$TMP/scene.json" --frame 3
 exits 1 "insert into a missing scene" insert "$TMP/missing.json" "$one"
+
+# --- no block id left: blockId 2147483647 is in use ---
+printf '[{"blockId":2147483647,"laneId":1,"eventData":{"blockStart":0,"blockDelay":10}}]' >"$TMP/top_id.json"
+refused 3 "insert without a free id" "blockId 2147483647, which leaves 0 new ids for 1 blocks" \
+    insert "$TMP/top_id.json" "$one" --frame 100 --lane 1
+
+# --- output that cannot be written: exit 1 and a message, never success ---
+"$CLI" convert "$DATA/conversion/cut_pictures/scene.json" >/dev/full 2>"$TMP/err"
+status=$?
+[ "$status" -eq 1 ] && grep -q "cannot write to standard output" "$TMP/err" ||
+    fail "convert to /dev/full: exit $status ($(cat "$TMP/err"))"
+"$CLI" --help >/dev/full 2>/dev/null && fail "--help to /dev/full reported success"
+# A file that may not grow (as on a full disk): the shell's redirection succeeds, the writes fail.
+# (The message comes through a pipe: a file could not take it either.)
+message=$( (trap '' XFSZ; ulimit -f 0
+            exec "$CLI" insert "$TMP/scene.json" "$one" --frame 100 >"$TMP/full_disk.json") 2>&1)
+status=$?
+[ "$status" -eq 1 ] && [[ "$message" == *"cannot write to standard output"* ]] ||
+    fail "insert onto a full disk: exit $status ($message)"
+
+# --- standard output onto an input is refused before anything is read or written ---
+cp "$DATA/cli/ripple_scene.json" "$TMP/same.json"
+"$CLI" convert "$TMP/same.json" >>"$TMP/same.json" 2>"$TMP/err"
+status=$?
+[ "$status" -eq 2 ] && grep -q "standard output is the input file" "$TMP/err" ||
+    fail "convert onto its input: exit $status ($(cat "$TMP/err"))"
+cmp -s "$TMP/same.json" "$DATA/cli/ripple_scene.json" || fail "convert changed its input"
+ln -s "$TMP/same.json" "$TMP/same_link.json"
+"$CLI" insert "$TMP/scene.json" "$TMP/same_link.json" >>"$TMP/same.json" 2>/dev/null
+[ $? -eq 2 ] || fail "insert onto its blocks file (through a link) was not refused"
+cmp -s "$TMP/same.json" "$DATA/cli/ripple_scene.json" || fail "insert changed its input"
+
+# --- names and text quoted in messages reach the terminal escaped ---
+run convert "$TMP/$(printf '\033[31mred')"
+expect_status 1 "escape sequence in a file name"
+grep -q $'\033' "$err" && fail "an escape character reached standard error"
+grep -qF '\u001b[31mred' "$err" || fail "escaped name missing: $(cat "$err")"
 
 if [ "$failures" -gt 0 ]; then
     echo "$failures failure(s)"

@@ -80,6 +80,64 @@ cp "$PROJECT/img/pictures/red.png" "$WORK/scene.png"
 grep -q "outside the picture folder" "$WORK/climb.err" && ok || bad "climbing name not refused: $(cat "$WORK/climb.err")"
 expect "$WORK/climb.png" 5 505 0 0 0
 
+# A working copy of the project for the cases that try to write over its files.
+cp -r "$PROJECT" "$WORK/project"
+COPY="$WORK/project"
+before_scene=$(md5sum <"$COPY/scene.json")
+before_red=$(md5sum <"$COPY/img/pictures/red.png")
+
+# The output is never an input: not the scene, not a picture it draws, under no other name.
+ln -s "$COPY/img/pictures/red.png" "$WORK/red_alias.png"
+for target in "$COPY/scene.json" "$COPY/img/../img/pictures/red.png" "$WORK/red_alias.png"; do
+    "$CLI" render --project "$COPY" "$COPY/scene.json" --frame 0 -o "$target" 2>"$WORK/same.err"
+    status=$?
+    [ "$status" = 2 ] && grep -q "is the input" "$WORK/same.err" && ok \
+        || bad "-o $target: exit $status ($(cat "$WORK/same.err"))"
+done
+[ "$(md5sum <"$COPY/scene.json")" = "$before_scene" ] && ok || bad "the scene was overwritten"
+[ "$(md5sum <"$COPY/img/pictures/red.png")" = "$before_red" ] && ok || bad "a picture was overwritten"
+
+# A failing disk: exit 1, and the frame written before stays whole.
+"$CLI" render --project "$COPY" "$COPY/scene.json" --frame 0 -o "$WORK/kept.png" 2>/dev/null
+before_png=$(md5sum <"$WORK/kept.png")
+message=$( (trap '' XFSZ; ulimit -f 1
+            exec "$CLI" render --project "$COPY" "$COPY/scene.json" --frame 30 -o "$WORK/kept.png") 2>&1)
+status=$?
+[ "$status" = 1 ] && [[ "$message" == *"kept.png cannot be written"* ]] && ok \
+    || bad "render onto a full disk: exit $status ($message)"
+[ "$(md5sum <"$WORK/kept.png")" = "$before_png" ] && ok || bad "the earlier frame was damaged"
+ls -A "$WORK" | grep -q '^\.kept\.png\.' && bad "a temporary file was left behind" || ok
+"$CLI" render --project "$COPY" "$COPY/scene.json" --frame 0 -o /dev/full 2>"$WORK/full.err"
+status=$?
+[ "$status" = 1 ] && grep -q "/dev/full is not a regular file" "$WORK/full.err" && [ -c /dev/full ] \
+    && ok || bad "render -o /dev/full: exit $status ($(cat "$WORK/full.err"))"
+
+# Pictures reached through links out of the picture folder, a pipe, and a name that would
+# drive the terminal: none is read, none hangs the run, and each is named safely.
+mkdir -p "$WORK/elsewhere"
+cp "$PROJECT/img/pictures/white.png" "$WORK/elsewhere/x.png"
+ln -s "$WORK/elsewhere/x.png" "$COPY/img/pictures/link.png"
+ln -s / "$COPY/img/pictures/root"
+mkfifo "$COPY/img/pictures/pipe.png"
+escape=$(printf '\033[2J')
+cat >"$WORK/hostile.json" <<JSON
+[{"blockId":1,"laneId":1,"eventData":{"blockMode":0,"imageIndex":1,"imageName":"link"}},
+ {"blockId":2,"laneId":2,"eventData":{"blockMode":0,"imageIndex":2,"imageName":"root$WORK/elsewhere/x"}},
+ {"blockId":3,"laneId":3,"eventData":{"blockMode":0,"imageIndex":3,"imageName":"pipe"}},
+ {"blockId":4,"laneId":4,"eventData":{"blockMode":0,"imageIndex":4,"imageName":"\u001b[2J"}}]
+JSON
+timeout 60 "$CLI" render --project "$COPY" "$WORK/hostile.json" --frame 0 -o "$WORK/hostile.png" \
+    2>"$WORK/hostile.err"
+status=$?
+[ "$status" = 0 ] && ok || bad "hostile pictures: exit $status ($(cat "$WORK/hostile.err"))"
+[ "$(grep -c "outside the picture folder" "$WORK/hostile.err")" = 2 ] && ok \
+    || bad "links out of the folder not refused: $(cat "$WORK/hostile.err")"
+grep -q "pipe.png is not a regular file" "$WORK/hostile.err" && ok \
+    || bad "the pipe is not named: $(cat "$WORK/hostile.err")"
+grep -qF "$escape" "$WORK/hostile.err" && bad "an escape sequence reached the terminal" || ok
+grep -qF "picture '\u001b[2J'" "$WORK/hostile.err" && ok || bad "escaped name missing"
+expect "$WORK/hostile.png" 5 5 0 0 0
+
 # Wrong arguments (2) and unusable input (1), with a message and no output file.
 check_status() {
     local want="$1"; shift

@@ -40,6 +40,23 @@ std::vector<std::string> caseNames()
     return names;
 }
 
+// Three cases (comments, picture_group_order, reshow_same_number) hold blocks that overlap on
+// one lane, which no scene file may hold: they pin the conversion's rules down for any
+// document, so every case's document is built from its blocks past the reader's checks.
+scene::SceneDocumentResult documentOf(const std::string &text)
+{
+    const auto parsed = json::parseJson(text);
+    scene::SceneDocumentResult result;
+    if (!parsed.ok || !parsed.value.is_array()) {
+        result.error = "not a block array: " + parsed.error;
+        return result;
+    }
+    std::vector<scene::Block> blocks;
+    for (const auto &element : parsed.value)
+        blocks.push_back(scene::Block::fromJson(element));
+    return scene::documentFromBlocks(blocks);
+}
+
 class ConversionFixture : public ::testing::TestWithParam<std::string>
 {
 };
@@ -47,7 +64,7 @@ class ConversionFixture : public ::testing::TestWithParam<std::string>
 TEST_P(ConversionFixture, ProducesTheExpectedCommands)
 {
     const fs::path dir = casesRoot / GetParam();
-    const auto read = scene::readSceneDocument(readText(dir / "scene.json"));
+    const auto read = documentOf(readText(dir / "scene.json"));
     ASSERT_TRUE(read.ok) << read.error;
     const auto expected = json::parseJson(readText(dir / "expected.json"));
     ASSERT_TRUE(expected.ok) << expected.error;

@@ -77,6 +77,42 @@ TEST(ConversionDocument, EmptySceneGivesNoCommandsAndDocumentIsLeftAlone)
     EXPECT_EQ(json::stringify(convertData2Event(doc)), first);
 }
 
+TEST(ConversionDocument, ListsPastTheBoundAreRefusedAndStopEarly)
+{
+    Document doc = Document::emptyScene();
+    addPicture(doc, 1, 1, "a", 0, 60, 0, 90);
+    addMarker(doc, 30, "m");
+    const std::string whole = json::stringify(convertData2Event(doc));
+
+    // Both forms give the same list, and say how long its text is.
+    const auto text = convertScene(doc, ConversionOutput::text);
+    ASSERT_TRUE(text.ok) << text.error;
+    EXPECT_EQ(text.text, whole);
+    EXPECT_EQ(text.bytes, whole.size());
+    const auto list = convertScene(doc, ConversionOutput::list);
+    ASSERT_TRUE(list.ok);
+    EXPECT_EQ(json::stringify(list.commands), whole);
+    EXPECT_TRUE(convertScene(doc, ConversionOutput::text, whole.size()).ok);
+
+    for (const ConversionOutput what : {ConversionOutput::text, ConversionOutput::list}) {
+        const auto refused = convertScene(doc, what, whole.size() - 1);
+        EXPECT_FALSE(refused.ok);
+        EXPECT_TRUE(refused.text.empty());
+        EXPECT_TRUE(refused.commands.is_null() || refused.commands.empty());
+        EXPECT_NE(refused.error.find("would take more than"), std::string::npos);
+    }
+
+    // A message of a million empty lines is two bytes a line in a scene file and some forty in
+    // the list: the conversion stops at the bound instead of building all of it.
+    Block message = createEmptyMessageBlock(doc);
+    message.setStart(100);
+    message.setField("messageText", std::string(1000000, '\n'));
+    ASSERT_TRUE(doc.appendBlock(message, 1));
+    const auto huge = convertScene(doc, ConversionOutput::text, 1 << 20);
+    EXPECT_FALSE(huge.ok);
+    EXPECT_NE(huge.error.find("1 MB"), std::string::npos) << huge.error;
+}
+
 TEST(ConversionPictures, NumbersBeyondTheEditorRangeAreGroupedAndCut)
 {
     // A document can carry numbers above 100 (written through the API); they must neither be

@@ -103,6 +103,10 @@ TEST(EventFileCheck, AcceptsOnlyBlockLists)
     // Every element must be a block object, not only the first.
     EXPECT_EQ(project::checkEventFileText(R"([{"blockId":1}, 5])"), V::NotBlockList);
     EXPECT_EQ(project::checkEventFileText(R"([{"blockId":1}, null])"), V::NotBlockList);
+    // Nesting that a recursive walk of the value could not survive is not JSON to the import.
+    EXPECT_EQ(project::checkEventFileText("[{\"blockId\":1,\"x\":" + std::string(100000, '[') +
+                                          std::string(100000, ']') + "}]"),
+              V::NotJson);
 }
 
 TEST(ProjectUrl, FolderAndFileName)

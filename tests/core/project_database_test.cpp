@@ -100,6 +100,31 @@ TEST(DatabaseLoad, FailureValuesAndBrokenTextNameTheFile)
     }
 }
 
+TEST(DatabaseLoad, DeeplyNestedTablesAndPluginListsAreRefused)
+{
+    const std::string deep = std::string(100000, '[') + std::string(100000, ']');
+    for (const char *file : {"Actors.json", "System.json"}) {
+        FakeDataFolder folder;
+        folder.files[file] = deep;
+        Database db;
+        EXPECT_FALSE(db.load(folder.reader())) << file;
+        EXPECT_EQ(db.errorFileName(), file);
+        EXPECT_NE(db.errorMessage().find("nesting"), std::string::npos) << db.errorMessage();
+    }
+    std::string error;
+    EXPECT_FALSE(vignetta::project::parsePluginScript(
+        "// Plugins\nvar $plugins =\n" + deep + "\n];\n", &error));
+    EXPECT_NE(error.find("nesting"), std::string::npos) << error;
+    // A table of long runs of small numbers, as tile flags are written, still loads.
+    std::string flags = "[null,{\"flags\":[";
+    for (int i = 0; i < 8192 * 40; ++i)
+        flags += i ? ",0" : "16";
+    FakeDataFolder folder;
+    folder.files["Tilesets.json"] = flags + "]}]";
+    Database db;
+    EXPECT_TRUE(db.load(folder.reader())) << db.errorMessage();
+}
+
 TEST(DatabaseLoad, ANewLoadForgetsTheLastFailure)
 {
     FakeDataFolder folder;
@@ -210,6 +235,29 @@ TEST(MemberPath, SetCreatesStepsAndReportsChange)
     EXPECT_FALSE(setObjectValue(null, "a", 1));
     EXPECT_TRUE(null.is_null());
     EXPECT_FALSE(setObjectValue(obj, "", 1));
+}
+
+TEST(MemberPath, IndicesGrowAnArrayOnlySoFar)
+{
+    using vignetta::project::maxGrownArrayIndex;
+    using vignetta::project::setObjectValue;
+    Json system = Json::parse(R"({"switches":[null,false,true]})");
+    const Json before = system;
+    // A billion entries would be asked for here; the write is refused instead.
+    EXPECT_FALSE(setObjectValue(system, "switches.999999999", true));
+    EXPECT_FALSE(setObjectValue(system, "variables.999999999", 1)) << "a new array alike";
+    EXPECT_FALSE(
+        setObjectValue(system, "switches." + std::to_string(maxGrownArrayIndex + 1), true));
+    EXPECT_EQ(system, before);
+
+    EXPECT_TRUE(setObjectValue(system, "switches." + std::to_string(maxGrownArrayIndex), true));
+    EXPECT_EQ(system["switches"].size(), static_cast<std::size_t>(maxGrownArrayIndex) + 1);
+    // Within an array's length any index is fine, however long the array already is.
+    Json long_ = Json::object();
+    long_["list"] = Json::array();
+    long_["list"].get_ref<Json::array_t &>().resize(100000);
+    EXPECT_TRUE(setObjectValue(long_, "list.99999", 5));
+    EXPECT_EQ(long_["list"][99999], 5);
 }
 
 TEST(CharacterSheet, BigCharacterMark)

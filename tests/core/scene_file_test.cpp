@@ -143,6 +143,40 @@ TEST(SceneFile, BadBlocksAreRefusedByName)
         readSceneText(R"([{"blockId":2.0,"laneId":1.0,"eventData":{"blockStart":3.0}}])").ok);
 }
 
+TEST(SceneFile, BlocksOverlappingOnOneLaneAreRefusedByName)
+{
+    const auto picture = [](int id, int lane, int start, int delay) {
+        return minimalBlock(id, lane,
+                            R"({"blockStart":)" + std::to_string(start) + R"(,"blockDelay":)" +
+                                std::to_string(delay) + "}");
+    };
+    const auto overlapping =
+        readSceneText("[" + picture(1, 1, 0, 50) + "," + picture(2, 2, 10, 60) + "," +
+                      picture(3, 1, 40, 20) + "]");
+    EXPECT_FALSE(overlapping.ok);
+    EXPECT_TRUE(overlapping.blocks.empty());
+    EXPECT_EQ(overlapping.error, "block 1 (blockId 1, frames 0 to 50) and block 3 (blockId 3, "
+                                 "frames 40 to 60) overlap on lane 1; blocks on one lane must "
+                                 "not overlap");
+    // A block inside a longer one that started earlier, behind a short one between them.
+    EXPECT_FALSE(readSceneText("[" + picture(1, 1, 0, 100) + "," + picture(2, 1, 10, 5) + "," +
+                               picture(3, 1, 50, 10) + "]")
+                     .ok);
+    const auto markers = readSceneText(
+        R"([{"blockId":1,"laneId":0,"eventData":{"blockMode":5,"blockStart":7,"blockDelay":1}},{"blockId":2,"laneId":0,"eventData":{"blockMode":5,"blockStart":7,"blockDelay":1}}])");
+    EXPECT_NE(markers.error.find("overlap on lane 0"), std::string::npos) << markers.error;
+
+    // Touching blocks, and blocks at the same frames on other lanes, are what the editor makes.
+    EXPECT_TRUE(readSceneText("[" + picture(1, 1, 0, 50) + "," + picture(2, 1, 50, 10) + "," +
+                              picture(3, 2, 0, 60) + "]")
+                    .ok);
+    // A pasted or preset array is held to the same rule.
+    const auto parsed =
+        vignetta::json::parseJson("[" + picture(1, 3, 0, 50) + "," + picture(2, 3, 49, 10) + "]");
+    ASSERT_TRUE(parsed.ok);
+    EXPECT_FALSE(readSceneValue(parsed.value).ok);
+}
+
 TEST(SceneFile, MalformedTextNamesThePosition)
 {
     const auto r = readSceneText("[" + minimalBlock(1, 1, "{}") + ",{\"blockId\":2,]");
@@ -177,7 +211,8 @@ TEST(SceneFile, TooManyBlocksAreRefusedBeforeParsing)
     std::string exact = "[";
     for (int i = 1; i <= 999; ++i)
         exact += (i > 1 ? "," : "") +
-                 minimalBlock(i, 1 + i % 5, "{\"blockStart\":" + std::to_string(i) + "}");
+                 minimalBlock(i, 1 + i % 5,
+                              "{\"blockStart\":" + std::to_string(i) + ",\"blockDelay\":1}");
     exact += "]";
     const auto ok = readSceneDocument(exact);
     ASSERT_TRUE(ok.ok) << ok.error;
@@ -188,8 +223,9 @@ TEST(SceneFile, DocumentTheSimpleWay)
 {
     const auto doc = readSceneDocument(
         "[" + minimalBlock(4, 3, "{}") + "," +
-        minimalBlock(2, 0, R"({"blockMode":5,"blockStart":1})") + "," + minimalBlock(3, 3, "{}") +
-        "," + minimalBlock(5, 0, R"({"blockMode":5,"blockStart":9})") + "]");
+        minimalBlock(2, 0, R"({"blockMode":5,"blockStart":1,"blockDelay":1})") + "," +
+        minimalBlock(3, 3, R"({"blockStart":60})") + "," +
+        minimalBlock(5, 0, R"({"blockMode":5,"blockStart":9,"blockDelay":1})") + "]");
     ASSERT_TRUE(doc.ok) << doc.error;
     ASSERT_EQ(doc.document.lanes().size(), 4u);
     EXPECT_TRUE(doc.document.lanes()[1].blocks.empty());
@@ -210,6 +246,16 @@ TEST(SceneFile, DocumentTheSimpleWay)
     const auto single = readSceneDocument("[" + minimalBlock(1, 1, "{}") + "]");
     ASSERT_TRUE(single.ok);
     EXPECT_EQ(single.document.lanes().size(), 2u);
+}
+
+TEST(SceneFile, FilesThatAreNoRegularFilesAreRefused)
+{
+    // Both would block or grow without end if they were opened and read the usual way.
+    const auto device = readSceneFile("/dev/zero");
+    EXPECT_FALSE(device.ok);
+    EXPECT_EQ(device.error, "/dev/zero is not a regular file");
+    EXPECT_NE(readSceneFile(VIGNETTA_TEST_DATA).error.find("is not a regular file"),
+              std::string::npos);
 }
 
 TEST(SceneFile, WritingReplacesAFileWhole)

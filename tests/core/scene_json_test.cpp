@@ -123,6 +123,57 @@ TEST(SceneJson, DeepNestingIsRefusedWithoutRecursion)
     EXPECT_TRUE(parseJson("[\"" + std::string(5000, '[') + "\"]").ok);
 }
 
+TEST(SceneJson, TextOfTooManyTinyValuesIsRefusedBeforeItIsBuilt)
+{
+    using vignetta::json::ParseLimits;
+    // Three bytes of text per value, some fifty bytes of memory per value once parsed.
+    std::string empties = "[";
+    for (int i = 0; i < 1000000; ++i)
+        empties += i ? ",[]" : "[]";
+    empties += ']';
+    const auto refused = parseJson(empties);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_NE(refused.error.find("too many values"), std::string::npos) << refused.error;
+
+    // The same text is read when the caller allows the memory.
+    ParseLimits generous;
+    generous.maxMemory = 128u << 20;
+    const auto read = parseJson(empties, generous);
+    ASSERT_TRUE(read.ok) << read.error;
+    EXPECT_EQ(read.value.size(), 1000000u);
+
+    // Two bytes per number cost eight times the text: within the default bound.
+    std::string zeros = "[";
+    for (int i = 0; i < 1000000; ++i)
+        zeros += i ? ",0" : "0";
+    zeros += ']';
+    EXPECT_TRUE(parseJson(zeros).ok);
+    EXPECT_LE(vignetta::json::parsedMemory(zeros), 8 * zeros.size() + 64);
+
+    ParseLimits tight;
+    tight.maxMemory = 1000;
+    EXPECT_FALSE(parseJson("[\"" + std::string(2000, 'x') + "\"]", tight).ok);
+    EXPECT_TRUE(parseJson("[\"" + std::string(500, 'x') + "\"]", tight).ok);
+}
+
+TEST(SceneJson, LargeObjectsReadInLinearTimeAndMergeDuplicateKeys)
+{
+    // A library object that looks for each new key among the earlier ones would need about
+    // 10^10 comparisons here.
+    std::string text = "{";
+    for (int i = 0; i < 200000; ++i)
+        text += (i ? ",\"k" : "\"k") + std::to_string(i) + "\":" + std::to_string(i);
+    text += ",\"k5\":\"last\",\"k0\":true}";
+    const auto read = parseJson(text);
+    ASSERT_TRUE(read.ok) << read.error;
+    EXPECT_EQ(read.value.size(), 200000u);
+    EXPECT_EQ(read.value.begin().key(), "k0");
+    EXPECT_EQ(read.value["k0"], true);
+    EXPECT_EQ(read.value["k5"], "last");
+    EXPECT_EQ(std::next(read.value.begin(), 5).key(), "k5");
+    EXPECT_EQ(std::prev(read.value.end()).key(), "k199999");
+}
+
 TEST(SceneJson, CoercionsFollowTheScriptRules)
 {
     using namespace vignetta::json;
@@ -143,6 +194,11 @@ TEST(SceneJson, CoercionsFollowTheScriptRules)
     EXPECT_EQ(toInt(Json("abc"), 7), 7);
     EXPECT_EQ(toInt(Json(1e300), 7), std::numeric_limits<int>::max());
     EXPECT_EQ(toInt(Json(-1e300), 7), std::numeric_limits<int>::min());
+    // Unsigned numbers above the signed 64-bit range are large, not negative.
+    EXPECT_EQ(toInt(Json(18446744073709551615ULL), 7), std::numeric_limits<int>::max());
+    EXPECT_EQ(toInt(parseJson("18446744073709551615").value, 7), std::numeric_limits<int>::max());
+    EXPECT_EQ(toInt(parseJson("1e19").value, 7), std::numeric_limits<int>::max());
+    EXPECT_EQ(toInt(Json(4294967295ULL), 7), std::numeric_limits<int>::max());
 
     EXPECT_FALSE(toBool(Json("")));
     EXPECT_TRUE(toBool(Json("false")));

@@ -33,6 +33,23 @@ TEST(SceneMoves, DragAcrossLanesRipplesTheTarget)
     EXPECT_EQ(doc.getBlock(c)->start(), 100);
 }
 
+TEST(SceneMoves, EachMovedBlockMustFitWhereItLands)
+{
+    // The frame the caller gives for the new left edge is not the set's own: the set must still
+    // neither end past the timeline nor land on a block of its lane.
+    Document doc = Document::emptyScene();
+    const int a = put(doc, 1, 0, 50);
+    const int b = put(doc, 2, 0, 60);
+    const Document before = doc;
+    EXPECT_FALSE(moveBlocks(doc, {dragged(doc, b, 2, 9990)}, 100, 2)) << "ends at 10050";
+    EXPECT_FALSE(moveBlocks(doc, {dragged(doc, b, 1, 10)}, 60, 1)) << "over block a";
+    EXPECT_EQ(doc, before);
+    // Told the truth, the same drops are placed.
+    ASSERT_TRUE(moveBlocks(doc, {dragged(doc, b, 1, 10)}, 10, 1));
+    EXPECT_EQ(spans(doc, 1), (Spans{{0, 50}, {50, 110}}));
+    EXPECT_EQ(doc.getBlock(a)->start(), 0);
+}
+
 TEST(SceneMoves, MovingOntoItselfOrNowhereChangesNothing)
 {
     Document doc = Document::emptyScene();

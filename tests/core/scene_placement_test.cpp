@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "scene/editing.h"
 #include "scene/placement.h"
 #include "scene_test_util.h"
@@ -126,7 +128,34 @@ TEST(ScenePlacement, MarkersGoToTheMarkerLaneAndRippleIt)
     ASSERT_EQ(markerOnly.size(), 1u);
     EXPECT_EQ(doc.getBlock(markerOnly[0])->laneId, 0);
     EXPECT_EQ(doc.getBlock(markerOnly[0])->start(), 500);
-    EXPECT_LE(doc.getLastLaneId(), std::max(lanesBefore, 4));
+    EXPECT_EQ(doc.getLastLaneId(), lanesBefore);
+}
+
+TEST(ScenePlacement, InsertionNeedsANewIdForEveryBlock)
+{
+    // New ids count up from the highest id in use; past the highest int there is none.
+    Document doc = Document::emptyScene();
+    Block last = makeBlock(mode_picture, 0, 10, 1, std::numeric_limits<int>::max());
+    ASSERT_TRUE(doc.appendBlock(last, 1));
+    EXPECT_EQ(blockIdsLeft(doc), 0);
+    const Document before = doc;
+    EXPECT_TRUE(insertBlocks(doc, {makeBlock(mode_picture, 0, 10)}, 100, 1).empty());
+    EXPECT_EQ(doc, before);
+
+    // One id below the top: one block fits, two do not.
+    Document nearly = Document::emptyScene();
+    ASSERT_TRUE(nearly.appendBlock(
+        makeBlock(mode_picture, 0, 10, 1, std::numeric_limits<int>::max() - 1), 1));
+    const Document nearlyBefore = nearly;
+    EXPECT_TRUE(
+        insertBlocks(nearly, {makeBlock(mode_picture, 0, 10), makeBlock(mode_sound, 0, 10)}, 100, 1)
+            .empty());
+    EXPECT_EQ(nearly, nearlyBefore);
+    const auto ids = insertBlocks(nearly, {makeBlock(mode_picture, 0, 10)}, 100, 1);
+    ASSERT_EQ(ids, std::vector<int>{std::numeric_limits<int>::max()});
+    EXPECT_EQ(nearly.numBlock(), 2);
+    // The provisional id of a new block does not wrap around either.
+    EXPECT_EQ(createEmptyBlock(nearly).blockId, std::numeric_limits<int>::max());
 }
 
 TEST(ScenePlacement, InsertedBlocksKeepTheirEventData)

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+#include "common/printable.h"
+
+namespace vignetta {
+
+// A file name, picture name or other user data made safe to quote in a log line (see
+// printable()): control characters cannot reach the terminal as escape sequences.
+inline QString printableText(const QString &text)
+{
+    return QString::fromStdString(printable(text.toStdString()));
+}
+
+} // namespace vignetta

@@ -1,0 +1,52 @@
+#include "common/printable.h"
+
+#include "json/utf8.h"
+
+namespace vignetta {
+
+namespace {
+
+std::string escaped(std::string_view text, bool keepLineBreaks)
+{
+    static const char hex[] = "0123456789abcdef";
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = json::utf8SequenceLength(text, i);
+        if (length == 0) {
+            out += "\\x";
+            out += hex[c >> 4];
+            out += hex[c & 0xF];
+            ++i;
+            continue;
+        }
+        // U+0080..U+009F are encoded as C2 80..C2 9F.
+        const bool c1 = length == 2 && c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0;
+        const bool lineBreak = keepLineBreaks && (c == '\n' || c == '\t');
+        if ((c < 0x20 && !lineBreak) || c == 0x7F || c1) {
+            const unsigned code = c1 ? static_cast<unsigned char>(text[i + 1]) : c;
+            out += "\\u00";
+            out += hex[code >> 4];
+            out += hex[code & 0xF];
+        } else {
+            out.append(text, i, length);
+        }
+        i += length;
+    }
+    return out;
+}
+
+} // namespace
+
+std::string printable(std::string_view text)
+{
+    return escaped(text, false);
+}
+
+std::string printableLines(std::string_view text)
+{
+    return escaped(text, true);
+}
+
+} // namespace vignetta

@@ -1,0 +1,36 @@
+#include "common/file_read.h"
+#include "common/printable.h"
+
+#include <gtest/gtest.h>
+
+using vignetta::printable;
+
+TEST(Printable, ControlCharactersAreShownNotSent)
+{
+    // A picture name that would colour the terminal red, clear it, and ring its bell.
+    EXPECT_EQ(printable("\x1b[31mred\x1b[2J\a"), "\\u001b[31mred\\u001b[2J\\u0007");
+    EXPECT_EQ(printable("line\nnext\r\x7f"), "line\\u000anext\\u000d\\u007f");
+    // C1 controls (U+009B is a terminal's single-byte escape introducer) and invalid bytes.
+    EXPECT_EQ(printable("\xc2\x9b"
+                        "2J"),
+              "\\u009b2J");
+    EXPECT_EQ(printable("bad\xff\xc3"), "bad\\xff\\xc3");
+    // Everything else stays as it is.
+    EXPECT_EQ(printable("Bild \xc3\xa4 \xe7\x94\xbb\xe5\x83\x8f C:\\pictures"),
+              "Bild \xc3\xa4 \xe7\x94\xbb\xe5\x83\x8f C:\\pictures");
+}
+
+TEST(Printable, LogLinesKeepTheirLineBreaks)
+{
+    EXPECT_EQ(vignetta::printableLines("Unable to load file \x1b]0;title\a.\n\tat line 2"),
+              "Unable to load file \\u001b]0;title\\u0007.\n\tat line 2");
+}
+
+TEST(Printable, SizesForMessages)
+{
+    using vignetta::files::describeSize;
+    EXPECT_EQ(describeSize(256u << 20), "256 MB");
+    EXPECT_EQ(describeSize(4096), "4 KB");
+    EXPECT_EQ(describeSize(4097), "4097 bytes");
+    EXPECT_EQ(describeSize(1), "1 byte");
+}
