@@ -197,7 +197,7 @@ check_usage "$WORK/five.json" --frames 0:10000 --out-dir "$WORK/x"
 # An unwritable trace fails with status 1 and leaves no file.
 "$CLI" render --project "$SAMPLE" "$WORK/five.json" --playback --frames 0:2 \
     --trace "$WORK/no/such/dir/t.jsonl" 2>"$WORK/err"
-[ $? = 1 ] && grep -q "cannot write" "$WORK/err" && ok || bad "unwritable trace: $(cat "$WORK/err")"
+[ $? = 1 ] && grep -q "t.jsonl cannot be written" "$WORK/err" && ok || bad "unwritable trace: $(cat "$WORK/err")"
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
