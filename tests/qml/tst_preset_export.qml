@@ -29,7 +29,7 @@ Item {
         function block(id, mode, fields) {
             var b = Vig.TimelineDataManager.createEmptyBlockOfMode(mode)
             b.blockId = id
-            b.laneId = 1
+            b.laneId = id // one lane each: blocks never overlap on a lane
             for (var key in fields)
                 b.eventData[key] = fields[key]
             return b
