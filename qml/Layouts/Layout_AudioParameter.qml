@@ -48,7 +48,7 @@ GroupBox {
             }
         }
 
-        QQC1.SpinBox {
+        FieldSpinBox {
             id: spin
             objectName: "spinBox"
             width: 100
@@ -63,9 +63,10 @@ GroupBox {
                 internal.syncing = true
                 slider.value = value
                 internal.syncing = false
-                if (internal.built)
+                if (internal.built && !holdsTypedValue)
                     root.changed()
             }
+            onTypingFinished: if (internal.built) root.changed()
         }
     }
 }

@@ -74,7 +74,7 @@ Row {
         onValueChanged: internal.userSet(value)
     }
 
-    QQC1.SpinBox {
+    FieldSpinBox {
         id: spin
         objectName: "spinBox"
         width: root.spinWidth
@@ -84,6 +84,7 @@ Row {
         decimals: 0
         stepSize: 1
         style: FieldSpinBoxStyle { pal: root.pal }
-        onValueChanged: internal.userSet(value)
+        onValueChanged: if (!holdsTypedValue) internal.userSet(value)
+        onTypingFinished: internal.userSet(value)
     }
 }

@@ -47,7 +47,7 @@ Grid {
         HintArea { hint: root.hint; hintTitle: root.label }
     }
 
-    QQC1.SpinBox {
+    FieldSpinBox {
         id: spin
         objectName: "spinBox"
         width: root.controlWidth
@@ -56,6 +56,10 @@ Grid {
         stepSize: 1
         style: FieldSpinBoxStyle { pal: root.pal }
         onValueChanged: {
+            if (!internal.loading && !holdsTypedValue)
+                root.edited(value)
+        }
+        onTypingFinished: {
             if (!internal.loading)
                 root.edited(value)
         }

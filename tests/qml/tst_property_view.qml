@@ -121,6 +121,44 @@ Item {
             compare(field(ids.picture, "endOpacity"), 300)
         }
 
+        function test_aTypedNumberIsOneEdit() {
+            var ids = scene()
+            timeline.select([ids.picture])
+            waitLoaded("pictureProperty")
+            var index = undoIndex()
+            var x = spin("pictureProperty", "endX")
+            x.forceActiveFocus()
+            keyClick(Qt.Key_A, Qt.ControlModifier)
+            // Keys as slow as a person types, each well after the edits have been applied.
+            keyClick(Qt.Key_4); settle()
+            keyClick(Qt.Key_0); settle()
+            keyClick(Qt.Key_0); settle()
+            compare(undoIndex(), index)
+            compare(timeline.appliedKinds.length, 0)
+            keyClick(Qt.Key_Return)
+            waitApplied(1)
+            compare(JSON.stringify(field(ids.picture, "endPosition")), '{"x":400,"y":0}')
+            compare(undoIndex(), index + 1)
+            // An arrow key takes what was typed and steps at once; typing that ends with the
+            // focus leaving counts too.
+            keyClick(Qt.Key_End)
+            keyClick(Qt.Key_Backspace); settle()
+            compare(field(ids.picture, "endPosition.x"), 400)
+            keyClick(Qt.Key_Up)
+            tryVerify(function () { return field(ids.picture, "endPosition.x") === 41 })
+            settle()
+            compare(undoIndex(), index + 2)
+            keyClick(Qt.Key_End)
+            keyClick(Qt.Key_5); settle()
+            compare(field(ids.picture, "endPosition.x"), 41)
+            spin("pictureProperty", "endY").forceActiveFocus()
+            tryVerify(function () { return field(ids.picture, "endPosition.x") === 415 })
+            settle()
+            compare(undoIndex(), index + 3)
+            verify(tdm.undo())
+            compare(field(ids.picture, "endPosition.x"), 41)
+        }
+
         function test_missingFieldsShowDefaults() {
             scene()
             var ids = tdm.insertBlocks([{ blockId: 1, laneId: 1,
