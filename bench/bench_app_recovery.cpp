@@ -32,7 +32,7 @@ Document fullScene()
     std::vector<int> laneEnd(11, 0);
     for (int i = 0; doc.numBlock() < maxNumBlock; ++i) {
         if (i % 16 == 0) {
-            Block marker = createEmptyCommentBlock(doc);
+            Block marker = createEmptyBlockOfMode(doc, mode_comment);
             marker.setStart(static_cast<int>(random() % 9900));
             marker.setField("comment", "marker " + std::to_string(i));
             doc.appendBlock(marker, 0);

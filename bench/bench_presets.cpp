@@ -51,7 +51,7 @@ fs::path makeCollection(int presets, int blocks)
     for (int p = 0; p < presets; ++p) {
         json::Json data = json::Json::array();
         for (int b = 0; b < blocks; ++b) {
-            scene::Block block = scene::createEmptyPictureBlock(none);
+            scene::Block block = scene::createEmptyBlockOfMode(none, scene::mode_picture);
             block.blockId = b + 1;
             block.laneId = 1 + b % 10;
             block.setStart(b * 10);

@@ -32,7 +32,7 @@ Document makeScene(int blocks)
     while (doc.getLastLaneId() < kLanes)
         doc.appendLane(createEmptyLane(doc));
     for (int i = 0; i < kMarkers; ++i) {
-        Block b = createEmptyCommentBlock(doc);
+        Block b = createEmptyBlockOfMode(doc, mode_comment);
         b.setStart(static_cast<int>(random() % 9900));
         b.setField("comment", "marker " + std::to_string(i) + "\nsecond line");
         doc.appendBlock(b, 0);
@@ -188,7 +188,7 @@ BENCHMARK(BM_PushBuffer)->Unit(benchmark::kMillisecond);
 void BM_Insertion(benchmark::State &state)
 {
     const Document full = makeScene(maxNumBlock - 1);
-    const std::vector<Block> set{createEmptyPictureBlock(full)};
+    const std::vector<Block> set{createEmptyBlockOfMode(full, mode_picture)};
     for (auto _ : state) {
         state.PauseTiming();
         Document doc = full;

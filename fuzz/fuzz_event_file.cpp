@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the check that decides whether an event file can be imported, and
-// to the reader that then turns an importable file into blocks. A file the check calls
-// importable must reach the reader without a crash; a refusal must say why.
+// to the reader that then turns an importable file into blocks. The two must agree: a file the
+// check calls importable is one the reader accepts, and a refusal says why.
 
 #include <cstddef>
 #include <cstdint>
@@ -17,10 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const project::EventFileVerdict verdict = project::checkEventFileText(text);
     if (size == 0 && verdict != project::EventFileVerdict::Empty)
         std::abort();
-    if (verdict == project::EventFileVerdict::Importable) {
-        const scene::SceneReadResult read = scene::readSceneText(text);
-        if (!read.ok && read.error.empty())
-            std::abort();
-    }
+    const scene::SceneReadResult read = scene::readSceneText(text);
+    if (size > 0 && read.ok != (verdict == project::EventFileVerdict::Importable))
+        std::abort();
+    if (!read.ok && read.error.empty())
+        std::abort();
     return 0;
 }

@@ -24,17 +24,6 @@ Json fromNumber(double d)
     return d;
 }
 
-QString qstr(const std::string &s)
-{
-    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
-
-std::string utf8(const QString &s)
-{
-    const QByteArray bytes = s.toUtf8();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
 QJSValue toJS(QJSEngine &engine, const Json &value, int depth)
 {
     if (depth > kMaxDepth)
@@ -47,7 +36,7 @@ QJSValue toJS(QJSEngine &engine, const Json &value, int depth)
     case Json::value_t::number_float:
         return QJSValue(value.get<double>());
     case Json::value_t::string:
-        return QJSValue(qstr(value.get_ref<const std::string &>()));
+        return QJSValue(QString::fromStdString(value.get_ref<const std::string &>()));
     case Json::value_t::array: {
         QJSValue array = engine.newArray(static_cast<uint>(value.size()));
         quint32 i = 0;
@@ -58,7 +47,8 @@ QJSValue toJS(QJSEngine &engine, const Json &value, int depth)
     case Json::value_t::object: {
         QJSValue object = engine.newObject();
         for (const auto &item : value.items())
-            object.setProperty(qstr(item.key()), toJS(engine, item.value(), depth + 1));
+            object.setProperty(QString::fromStdString(item.key()),
+                               toJS(engine, item.value(), depth + 1));
         return object;
     }
     default:
@@ -82,7 +72,7 @@ QVariant toVar(const Json &value, int depth)
         return d;
     }
     case Json::value_t::string:
-        return qstr(value.get_ref<const std::string &>());
+        return QString::fromStdString(value.get_ref<const std::string &>());
     case Json::value_t::array: {
         QVariantList list;
         list.reserve(static_cast<int>(value.size()));
@@ -93,7 +83,7 @@ QVariant toVar(const Json &value, int depth)
     case Json::value_t::object: {
         QVariantMap map;
         for (const auto &item : value.items())
-            map.insert(qstr(item.key()), toVar(item.value(), depth + 1));
+            map.insert(QString::fromStdString(item.key()), toVar(item.value(), depth + 1));
         return map;
     }
     default:
@@ -113,7 +103,7 @@ Json fromJS(const QJSValue &value, int depth)
     if (value.isNumber())
         return fromNumber(value.toNumber());
     if (value.isString())
-        return utf8(value.toString());
+        return value.toString().toStdString();
     // Lists that QML reads from C++ (a QStringList property, a list returned by an invokable)
     // are array-like wrappers rather than arrays; JSON.stringify writes them as arrays, and so
     // must we. Only objects with a numeric length are asked what they wrap.
@@ -132,7 +122,7 @@ Json fromJS(const QJSValue &value, int depth)
     if (value.isVariant())
         return fromVar(value.toVariant(), depth + 1);
     if (value.isDate())
-        return utf8(value.toDateTime().toUTC().toString(Qt::ISODateWithMs));
+        return value.toDateTime().toUTC().toString(Qt::ISODateWithMs).toStdString();
     if (value.isObject()) {
         Json object = Json::object();
         QJSValueIterator it(value);
@@ -141,7 +131,7 @@ Json fromJS(const QJSValue &value, int depth)
             const QJSValue v = it.value();
             if (v.isUndefined() || v.isCallable())
                 continue; // JSON.stringify leaves these keys out
-            object[utf8(it.name())] = fromJS(v, depth + 1);
+            object[it.name().toStdString()] = fromJS(v, depth + 1);
         }
         return object;
     }
@@ -171,7 +161,7 @@ Json fromVar(const QVariant &value, int depth)
         return fromNumber(value.toDouble());
     case QMetaType::QString:
     case QMetaType::QByteArray:
-        return utf8(value.toString());
+        return value.toString().toStdString();
     case QMetaType::QVariantList:
     case QMetaType::QStringList: {
         Json array = Json::array();
@@ -183,7 +173,7 @@ Json fromVar(const QVariant &value, int depth)
         Json object = Json::object();
         const QVariantMap map = value.toMap();
         for (auto it = map.cbegin(); it != map.cend(); ++it)
-            object[utf8(it.key())] = fromVar(it.value(), depth + 1);
+            object[it.key().toStdString()] = fromVar(it.value(), depth + 1);
         return object;
     }
     default:

@@ -23,12 +23,6 @@ using scene::Block;
 
 namespace {
 
-std::string utf8(const QString &s)
-{
-    const QByteArray b = s.toUtf8();
-    return std::string(b.constData(), static_cast<std::size_t>(b.size()));
-}
-
 Json laneJson(const scene::Lane &lane)
 {
     Json blocks = Json::array();
@@ -131,39 +125,39 @@ QVariant TimelineDataManager::createEmptyBlock() const
 }
 QVariant TimelineDataManager::createEmptyPictureBlock() const
 {
-    return out(scene::createEmptyPictureBlock(doc_).toJson());
+    return createEmptyBlockOfMode(scene::mode_picture);
 }
 QVariant TimelineDataManager::createEmptyMessageBlock() const
 {
-    return out(scene::createEmptyMessageBlock(doc_).toJson());
+    return createEmptyBlockOfMode(scene::mode_message);
 }
 QVariant TimelineDataManager::createEmptyFadeBlock() const
 {
-    return out(scene::createEmptyFadeBlock(doc_).toJson());
+    return createEmptyBlockOfMode(scene::mode_fade);
 }
 QVariant TimelineDataManager::createEmptySoundBlock() const
 {
-    return out(scene::createEmptySoundBlock(doc_).toJson());
+    return createEmptyBlockOfMode(scene::mode_sound);
 }
 QVariant TimelineDataManager::createEmptyScreenBlock() const
 {
-    return out(scene::createEmptyScreenBlock(doc_).toJson());
+    return createEmptyBlockOfMode(scene::mode_screen);
 }
 QVariant TimelineDataManager::createEmptyCommentBlock() const
 {
-    return out(scene::createEmptyCommentBlock(doc_).toJson());
+    return createEmptyBlockOfMode(scene::mode_comment);
 }
 QVariant TimelineDataManager::createEmptyOtherBlock() const
 {
-    return out(scene::createEmptyOtherBlock(doc_).toJson());
+    return createEmptyBlockOfMode(scene::mode_other);
 }
 QVariant TimelineDataManager::createEmptyScrollBlock() const
 {
-    return out(scene::createEmptyScrollBlock(doc_).toJson());
+    return createEmptyBlockOfMode(scene::mode_scroll);
 }
 QVariant TimelineDataManager::createEmptySoundFadeBlock() const
 {
-    return out(scene::createEmptySoundFadeBlock(doc_).toJson());
+    return createEmptyBlockOfMode(scene::mode_sound_fade);
 }
 QVariant TimelineDataManager::createEmptyBlockOfMode(int mode) const
 {
@@ -214,7 +208,7 @@ QVariant TimelineDataManager::getBlock(int blockId) const
 QVariant TimelineDataManager::getBlockField(int blockId, const QString &path) const
 {
     const Block *b = doc_.getBlock(blockId);
-    return b ? out(b->field(utf8(path))) : QVariant::fromValue(nullptr);
+    return b ? out(b->field(path.toStdString())) : QVariant::fromValue(nullptr);
 }
 
 QVariant TimelineDataManager::getContainsBlocks(double timelineX, double pixelPerFrame,
@@ -452,7 +446,7 @@ bool TimelineDataManager::validFieldWrite(const std::string &path, const Json &v
 bool TimelineDataManager::setBlockField(int blockId, const QString &path, const QJSValue &value)
 {
     Block *b = doc_.getBlock(blockId);
-    const std::string p = utf8(path);
+    const std::string p = path.toStdString();
     const Json v = fromJSValue(value);
     if (!b || value.isUndefined() || !validFieldWrite(p, v))
         return false;
@@ -478,7 +472,7 @@ bool TimelineDataManager::setBlockFields(int blockId, const QJSValue &fields)
     QJSValueIterator it(fields);
     while (it.hasNext()) {
         it.next();
-        const std::string p = utf8(it.name());
+        const std::string p = it.name().toStdString();
         const Json v = fromJSValue(it.value());
         if (it.value().isUndefined() || !validFieldWrite(p, v) || !edited.setField(p, v))
             return false;
@@ -553,7 +547,7 @@ QString TimelineDataManager::sceneText() const
 
 QVariant TimelineDataManager::parseSceneText(const QString &text) const
 {
-    const auto read = scene::readSceneText(utf8(text));
+    const auto read = scene::readSceneText(text.toStdString());
     Json result = Json::object();
     result["ok"] = read.ok;
     result["error"] = read.error;

@@ -8,6 +8,8 @@
 
 #include <cmath>
 
+#include "frame/window_placement.h"
+
 namespace vignetta {
 
 QPoint placeModalWindow(const QRect &owner, const QPointF &point, const QSize &window,
@@ -33,18 +35,14 @@ QPoint placeModalWindow(const QRect &owner, const QPointF &point, const QSize &w
             y = last;
     }
 
-    // Then inside the screen; the top-left edge wins for a window larger than the screen.
+    // Then inside the screen, by the rule that keeps every window on the desktop; a modal
+    // window keeps its size, and its top-left edge wins where it is larger than the screen.
     if (usable.width() > 0 && usable.height() > 0) {
-        const int right = usable.x() + usable.width() - window.width();
-        const int bottom = usable.y() + usable.height() - window.height();
-        if (x >= right)
-            x = right;
-        if (x < usable.x())
-            x = usable.x();
-        if (y >= bottom)
-            y = bottom;
-        if (y < usable.y())
-            y = usable.y();
+        const frame::Rect kept = frame::adjustedWindowRect(
+            {x, y, window.width(), window.height()},
+            {usable.x(), usable.y(), usable.width(), usable.height()});
+        x = kept.x;
+        y = kept.y;
     }
     return QPoint(x, y);
 }
@@ -61,9 +59,13 @@ QRect usableAreaFor(QWindow *window, QQuickItem *item)
         if (!r.isEmpty())
             return r;
     }
-    const QPoint cursor = QCursor::pos();
+    return availableGeometryAt(QCursor::pos());
+}
+
+QRect availableGeometryAt(const QPoint &point)
+{
     for (QScreen *screen : QGuiApplication::screens()) {
-        if (screen->availableGeometry().contains(cursor))
+        if (screen->availableGeometry().contains(point))
             return screen->availableGeometry();
     }
     QScreen *primary = QGuiApplication::primaryScreen();

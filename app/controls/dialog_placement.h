@@ -24,6 +24,10 @@ QPoint placeModalWindow(const QRect &owner, const QPointF &point, const QSize &w
 // the window holding `item`, else the screen under the mouse cursor (or the primary screen).
 QRect usableAreaFor(QWindow *window, QQuickItem *item);
 
+// The usable area of the screen showing `point` (global coordinates), or of the primary screen
+// when no screen does; empty without screens.
+QRect availableGeometryAt(const QPoint &point);
+
 // QML face of the two functions ("DialogPlacement" of the module Vignetta.Controls).
 class DialogPlacement : public QObject
 {

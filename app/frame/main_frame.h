@@ -47,7 +47,8 @@ public:
     Q_INVOKABLE QString projectFolderUrl(const QString &fileUrl) const;
     Q_INVOKABLE QString urlFileName(const QString &url) const;
 
-    // Whether the text of an event file can be imported; a parse error is also logged.
+    // Whether the text of an event file can be imported: exactly when the scene-file reader
+    // accepts it (as TimelineDataManager.parseSceneText does); a refusal is also logged.
     Q_INVOKABLE int checkEventText(const QString &text) const;
 
     // The folder of the shipped data `name` ("Help", "Presets"): beside the executable in a

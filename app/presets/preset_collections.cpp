@@ -1,13 +1,13 @@
 #include "presets/preset_collections.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJSEngine>
 #include <QStandardPaths>
 
 #include "bridge/json_qt.h"
-#include "project/guarded_files.h"
+#include "data_folders.h"
+#include "common/printable.h"
 #include "project/preset_assets.h"
 #include "scene/scene_file.h"
 #include "services/file_services.h"
@@ -24,14 +24,9 @@ std::filesystem::path toFsPath(const QString &pathOrUrl)
         QFile::encodeName(files::localPathOfPathOrUrl(pathOrUrl)).toStdString());
 }
 
-QString fromUtf8(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
-
 QString escaped(const std::string &text)
 {
-    return fromUtf8(project::escapeControls(text));
+    return QString::fromStdString(printable(text));
 }
 
 QVariantMap verdict(bool ok, const QString &error, const QStringList &assets = {})
@@ -44,7 +39,7 @@ QVariantMap verdict(bool ok, const QString &error, const QStringList &assets = {
 
 PresetCollections::PresetCollections(QObject *parent)
     : QObject(parent),
-      builtInFolder_(QCoreApplication::applicationDirPath() + QStringLiteral("/Presets")),
+      builtInFolder_(applicationDataFolder(QStringLiteral("Presets"))),
       userFolder_(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
                   QStringLiteral("/Presets"))
 {
@@ -72,8 +67,8 @@ QVariantList PresetCollections::categories() const
     for (const auto &category : categories_) {
         QStringList presets;
         for (const auto &preset : category.presets)
-            presets.append(fromUtf8(preset.name));
-        out.append(QVariantMap{{QStringLiteral("name"), fromUtf8(category.name)},
+            presets.append(QString::fromStdString(preset.name));
+        out.append(QVariantMap{{QStringLiteral("name"), QString::fromStdString(category.name)},
                                {QStringLiteral("presets"), presets}});
     }
     return out;
@@ -85,7 +80,7 @@ void PresetCollections::setLoaded(std::vector<project::PresetCategory> categorie
     categories_ = std::move(categories);
     QStringList lines;
     for (const auto &line : problems)
-        lines.append(fromUtf8(line));
+        lines.append(QString::fromStdString(line));
     loadProblem_ = lines.join(QLatin1Char('\n'));
     emit loaded();
 }
@@ -169,10 +164,10 @@ QVariant PresetCollections::inspect(const Json &blocks) const
         return verdict(false, escaped(read.error));
     const project::AssetListResult list = project::listAssetsInUse(read.blocks);
     if (!list)
-        return verdict(false, fromUtf8(list.error));
+        return verdict(false, QString::fromStdString(list.error));
     QStringList assets;
     for (const auto &path : list.paths)
-        assets.append(fromUtf8(path));
+        assets.append(QString::fromStdString(path));
     return verdict(true, QString(), assets);
 }
 
@@ -218,10 +213,10 @@ QVariant PresetCollections::savePreset(const QString &fileUrl, bool makeNewCateg
     const std::filesystem::path file = toFsPath(fileUrl);
     if (file.empty())
         return verdict(false, QStringLiteral("no collection file given"));
-    const project::PresetSaveResult result = project::savePresetToCollection(
-        file, makeNewCategory, category.toStdString(), preset.toStdString(),
-        bridge::fromJSValue(blocks));
-    QVariantMap map = verdict(bool(result), fromUtf8(result.error));
+    const project::PresetSaveResult result =
+        project::savePresetToCollection(file, makeNewCategory, category.toStdString(),
+                                        preset.toStdString(), bridge::fromJSValue(blocks));
+    QVariantMap map = verdict(bool(result), QString::fromStdString(result.error));
     map.insert(QStringLiteral("noSuchCategory"),
                result.status == project::PresetSaveStatus::NoSuchCategory);
     return map;

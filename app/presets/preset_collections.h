@@ -19,7 +19,8 @@ namespace vignetta::presets {
 class PresetCollections : public QObject
 {
     Q_OBJECT
-    // The built-in collection: "Presets" beside the executable unless set.
+    // The built-in collection unless set: the shipped "Presets" folder, beside the executable
+    // in a build tree and in the installation's data folder otherwise (data_folders.h).
     Q_PROPERTY(QString builtInFolder READ builtInFolder WRITE setBuiltInFolder NOTIFY foldersChanged)
     // The user's collection: "Presets" in the per-user data folder unless set.
     Q_PROPERTY(QString userFolder READ userFolder WRITE setUserFolder NOTIFY foldersChanged)

@@ -60,7 +60,7 @@ QVariantMap frameOf(const QString &blockText)
     if (!read.valid)
         return {};
     QVariantMap frame;
-    frame.insert(QStringLiteral("blockId"), toInt32(read.blockId));
+    frame.insert(QStringLiteral("blockId"), json::toInt(read.blockId, 0));
     frame.insert(QStringLiteral("imageName"), QString::fromStdString(read.imageName));
     frame.insert(QStringLiteral("origin"), read.origin);
     frame.insert(QStringLiteral("startRect"),

@@ -135,7 +135,7 @@ void PreviewRenderer::paintEntry(QPainter &painter, const DisplayEntry &e, doubl
     painter.setCompositionMode(compositionFor(e.blend));
 
     PictureFrame frame;
-    frame.blockId = toInt32(e.blockId);
+    frame.blockId = json::toInt(e.blockId, 0);
     frame.imageName = name;
     frame.origin = e.origin;
     frame.startRect = QRectF(e.startX, e.startY, truncate(e.startWidth / 100 * e.width),
@@ -146,7 +146,7 @@ void PreviewRenderer::paintEntry(QPainter &painter, const DisplayEntry &e, doubl
                            truncate(e.endHeight / 100 * e.height));
     frame.midRotation = angle;
     frame.endRotation = endAngle;
-    frame.size = QSize(toInt32(e.width), toInt32(e.height));
+    frame.size = QSize(json::toInt(e.width, 0), json::toInt(e.height, 0));
     frames_.append(frame);
 
     // Nothing to draw for an invisible picture; the same pixels, without the work.

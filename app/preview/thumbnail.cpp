@@ -18,23 +18,23 @@ constexpr qint64 maxCanvasPixels = qint64(4096) * 4096;
 
 QSize thumbnailCanvasSize(const QSizeF &itemSize, const QSize &imageSize)
 {
-    int w = toInt32(itemSize.width());
-    int h = toInt32(itemSize.height());
+    int w = json::toInt(itemSize.width(), 0);
+    int h = json::toInt(itemSize.height(), 0);
     if (imageSize != QSize(w, h)) {
         const int shorter = std::min(imageSize.width(), imageSize.height());
         if (shorter <= 0)
             return QSize(0, 0);
         const double s = itemSize.width() / shorter;
-        w = toInt32(imageSize.width() * s);
-        h = toInt32(imageSize.height() * s);
+        w = json::toInt(imageSize.width() * s, 0);
+        h = json::toInt(imageSize.height() * s, 0);
     }
     return QSize(std::max(w, 0), std::max(h, 0));
 }
 
 QPoint thumbnailCanvasOffset(const QSizeF &itemSize, const QSize &canvasSize)
 {
-    return QPoint(toInt32(itemSize.width() * 0.5 - canvasSize.width() / 2),
-                  toInt32(itemSize.height() * 0.5 - canvasSize.height() / 2));
+    return QPoint(json::toInt(itemSize.width() * 0.5 - canvasSize.width() / 2, 0),
+                  json::toInt(itemSize.height() * 0.5 - canvasSize.height() / 2, 0));
 }
 
 Thumbnail::Thumbnail(QQuickItem *parent) : QQuickPaintedItem(parent)
@@ -83,8 +83,9 @@ void Thumbnail::setImage(const QImage &image)
         // Only the centre of such a canvas is ever seen: keep the part of the picture that
         // maps onto the item, scaled as the whole would be.
         const double s = double(canvasSize.width()) / image.width();
-        const QSize visible(std::min(canvasSize.width(), std::max(toInt32(item.width()), 1)),
-                            std::min(canvasSize.height(), std::max(toInt32(item.height()), 1)));
+        const QSize visible(
+            std::min(canvasSize.width(), std::max(json::toInt(item.width(), 0), 1)),
+            std::min(canvasSize.height(), std::max(json::toInt(item.height(), 0), 1)));
         const QPoint offset = thumbnailCanvasOffset(item, canvasSize);
         const QPoint visibleOffset = thumbnailCanvasOffset(item, visible);
         // Canvas pixels [visibleOffset - offset, + visible) are the ones inside the item.

@@ -193,7 +193,7 @@ Tone toneAt(int addR, int addG, int addB, int gray, double ratio)
     // Beyond a full channel a component changes nothing more; keeping it within that range
     // also keeps its negation (for the part taken off) within int.
     const auto component = [ratio](int value, int low) {
-        return std::clamp(toInt32(value * ratio), low, 255);
+        return std::clamp(json::toInt(value * ratio, 0), low, 255);
     };
     Tone tone;
     tone.red = component(addR, -255);

@@ -1,5 +1,6 @@
 #include "project/data_manager.h"
 
+#include "bridge/json_qt.h"
 #include "common/file_read.h"
 #include "printable_text.h"
 #include "project/character_sheet.h"
@@ -16,13 +17,11 @@ namespace vignetta {
 
 namespace {
 
-bool containsDigit(const QString &name)
+// A script value that JSON cannot hold (undefined, a function, a wrapped object) is no data:
+// a path step holding one counts as missing, and such a value is never written.
+bool vacant(const QJSValue &value)
 {
-    for (const QChar c : name) {
-        if (c.isDigit())
-            return true;
-    }
-    return false;
+    return value.isUndefined() || value.isNull() || value.isCallable() || value.isQObject();
 }
 
 } // namespace
@@ -67,11 +66,7 @@ void DataManager::setErrorFileName(const QString &name)
 
 QJSValue DataManager::toScript(const project::Json &value) const
 {
-    if (value.is_null())
-        return QJSValue(QJSValue::NullValue);
-    // The engine's own JSON parser keeps member order and builds plain script objects.
-    QJSValue parse = m_engine->globalObject().property("JSON").property("parse");
-    return parse.call({QString::fromStdString(json::stringify(value))});
+    return bridge::toJSValue(*m_engine, value);
 }
 
 QJSValue DataManager::published(const char *member) const
@@ -192,88 +187,62 @@ void DataManager::updateGameTitle()
 
 QJSValue DataManager::getSystemValue(const QString &member, const QJSValue &defaultValue)
 {
-    return getObjectValue(system(), member, defaultValue);
+    return valueAt(m_database.table("system"), member, defaultValue);
 }
 
 bool DataManager::setSystemValue(const QString &member, const QJSValue &value)
 {
-    QJSValue json = m_engine->globalObject().property("JSON").property("stringify").call({value});
-    if (!json.isString())
-        return false;
-    const json::ParseResult parsed = json::parseJson(json.toString().toStdString());
-    if (!parsed)
+    if (value.isUndefined() || value.isCallable())
         return false;
     if (!project::setObjectValue(m_database.mutableTable("system"), member.toStdString(),
-                                 parsed.value))
+                                 bridge::fromJSValue(value)))
         return false;
     publish("system");
     emit databaseChanged();
     return true;
 }
 
+QJSValue DataManager::valueAt(const project::Json &object, const QString &member,
+                              const QJSValue &defaultValue) const
+{
+    const project::Json missing(project::Json::value_t::discarded);
+    const project::Json found = project::getObjectValue(object, member.toStdString(), missing);
+    return found.is_discarded() ? defaultValue : toScript(found);
+}
+
 QJSValue DataManager::getObjectValue(const QJSValue &object, const QString &member,
                                      const QJSValue &defaultValue)
 {
-    if (object.isNull() || object.isUndefined() || member.isEmpty())
+    if (!object.isObject())
         return defaultValue;
-    QJSValue node = object;
-    for (const QString &name : member.split(QLatin1Char('.'))) {
-        if (!node.isObject())
-            return defaultValue;
-        node = node.property(name);
-        if (node.isUndefined())
-            return defaultValue;
-    }
-    return node;
+    return valueAt(bridge::fromJSValue(object), member, defaultValue);
 }
 
 bool DataManager::setObjectValue(const QJSValue &object, const QString &member,
                                  const QJSValue &value)
 {
-    if (!object.isObject() || member.isEmpty())
+    if (!object.isObject() || member.isEmpty() || value.isUndefined() || value.isCallable())
         return false;
-    const QStringList names = member.split(QLatin1Char('.'));
-    // Check the path before creating anything, so a refused write leaves the object as it was.
-    // An array grows by a write only up to the index limit of member paths: a script engine
-    // array may be sparse, but whatever lists or writes it out later walks its whole length.
-    auto growsTooFar = [](const QJSValue &node, const QString &name) {
-        const long long index = project::memberIndex(name.toStdString());
-        return node.isArray() && index > project::maxGrownArrayIndex &&
-               index >= node.property(QStringLiteral("length")).toNumber();
-    };
-    QJSValue probe = object;
-    int created = names.size(); // the first step whose container the write creates
-    for (int i = 0; i < names.size(); ++i) {
-        if (growsTooFar(probe, names[i]))
-            return false;
-        if (i + 1 == names.size())
-            break;
-        probe = probe.property(names[i]);
-        if (probe.isUndefined() || probe.isNull()) {
-            created = i + 1;
-            break;
-        }
-        if (!probe.isObject())
-            return false;
-    }
-    // Containers made by the write start empty: an index into one is past its length.
-    for (int i = created; i < names.size(); ++i) {
-        if (project::memberIndex(names[i].toStdString()) > project::maxGrownArrayIndex)
-            return false;
-    }
+    // Whether the write may happen, and whether it changes anything, is decided on the
+    // object's JSON form by the one member-path rule; then the same steps are taken in the
+    // caller's object itself, which sees the write.
+    const std::string path = member.toStdString();
+    project::Json copy = bridge::fromJSValue(object);
+    if (!project::setObjectValue(copy, path, bridge::fromJSValue(value)))
+        return false;
+    const std::vector<std::string> names = project::splitMemberPath(path);
     QJSValue node = object;
-    for (int i = 0; i + 1 < names.size(); ++i) {
-        QJSValue next = node.property(names[i]);
-        if (next.isUndefined() || next.isNull()) {
-            next = containsDigit(names[i + 1]) ? m_engine->newArray() : m_engine->newObject();
-            node.setProperty(names[i], next);
+    for (std::size_t i = 0; i + 1 < names.size(); ++i) {
+        const QString name = QString::fromStdString(names[i]);
+        QJSValue next = node.property(name);
+        if (vacant(next)) {
+            next = project::stepNeedsArray(names[i + 1]) ? m_engine->newArray()
+                                                         : m_engine->newObject();
+            node.setProperty(name, next);
         }
         node = next;
     }
-    const QJSValue old = node.property(names.last());
-    if (old.strictlyEquals(value))
-        return false;
-    node.setProperty(names.last(), value);
+    node.setProperty(QString::fromStdString(names.back()), value);
     return true;
 }
 

@@ -105,6 +105,9 @@ private:
     void publishAll();
     void setErrorFileName(const QString &name);
     QJSValue toScript(const project::Json &value) const;
+    // The value at `member` in `object` (see member_path.h), or `defaultValue` when missing.
+    QJSValue valueAt(const project::Json &object, const QString &member,
+                     const QJSValue &defaultValue) const;
     // Reads a URL (file:, qrc: or a plain path) as bytes; nothing when it cannot be opened.
     static std::optional<std::string> readUrl(const QString &url);
 

@@ -9,11 +9,6 @@ namespace vignetta::property {
 
 namespace {
 
-QString fromUtf8(const std::string &s)
-{
-    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
-
 QVariantMap caseIssue(const QString &found, const QString &expected)
 {
     return {
@@ -159,12 +154,13 @@ void AssetFileList::apply(const assets::AssetListing &listing, const QString &pa
     issueIndex_.assign(rows_.size(), -1);
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const auto &e = rows_[i];
-        folderUrls_.append(QUrl::fromLocalFile(path + QLatin1Char('/') + fromUtf8(e.name.fileName))
-                               .toString(QUrl::FullyEncoded));
+        folderUrls_.append(
+            QUrl::fromLocalFile(path + QLatin1Char('/') + QString::fromStdString(e.name.fileName))
+                .toString(QUrl::FullyEncoded));
         if (e.suffixCaseMismatch()) {
             issueIndex_[i] = allIssues_.size();
-            allIssues_.append(QVariant(QVariantList{
-                caseIssue(fromUtf8(e.name.suffix), fromUtf8(e.targetSuffix))}));
+            allIssues_.append(QVariant(QVariantList{caseIssue(
+                QString::fromStdString(e.name.suffix), QString::fromStdString(e.targetSuffix))}));
         }
     }
     endResetModel();
@@ -212,21 +208,21 @@ QVariant AssetFileList::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
     case TextRole:
     case FileBaseNameRole:
-        return fromUtf8(e.name.baseName);
+        return QString::fromStdString(e.name.baseName);
     case FileNameRole:
-        return fromUtf8(e.name.fileName);
+        return QString::fromStdString(e.name.fileName);
     case FilePathRole:
         return folderUrls_.at(index.row() - 1);
     case PrefixRole:
-        return fromUtf8(e.name.prefix);
+        return QString::fromStdString(e.name.prefix);
     case NodeNameRole:
-        return fromUtf8(e.name.nodeName);
+        return QString::fromStdString(e.name.nodeName);
     case NumberRole:
         return e.name.number();
     case SuffixRole:
-        return fromUtf8(e.name.suffix);
+        return QString::fromStdString(e.name.suffix);
     case TargetSuffixRole:
-        return fromUtf8(e.targetSuffix);
+        return QString::fromStdString(e.targetSuffix);
     case HasIssuesRole:
         return issueIndex_[i] >= 0;
     case IssuesIndexRole:

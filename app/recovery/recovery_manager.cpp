@@ -7,37 +7,23 @@
 #include <QStandardPaths>
 #include <QtDebug>
 
+#include "printable_text.h"
 #include "services/file_services.h"
 
 namespace vignetta::recovery {
 
 namespace {
 
-std::string utf8(const QString &s)
-{
-    const QByteArray b = s.toUtf8();
-    return std::string(b.constData(), static_cast<std::size_t>(b.size()));
-}
-
-// Text from files and the system, made safe to show: control characters (a line feed in a
-// folder name, an escape sequence) appear as \uXXXX.
-QString printable(const QString &text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        const ushort u = c.unicode();
-        if (u < 0x20 || (u >= 0x7F && u < 0xA0))
-            out += QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0'));
-        else
-            out += c;
-    }
-    return out;
-}
-
+// Text from files and the system, made safe to show (see vignetta::printable): control
+// characters (a line feed in a folder name, an escape sequence) appear as \uXXXX.
 QString printable(const std::string &text)
 {
-    return printable(QString::fromStdString(text));
+    return QString::fromStdString(vignetta::printable(text));
+}
+
+QString printable(const QString &text)
+{
+    return printableText(text);
 }
 
 QString printable(const std::filesystem::path &path)
@@ -147,7 +133,7 @@ void RecoveryManager::projectOpened(const QString &projectFileUrl)
         return;
 
     auto store = std::make_unique<scene::RecoveryStore>(
-        utf8(folder_), utf8(projectPath), long(QCoreApplication::applicationPid()));
+        folder_.toStdString(), projectPath.toStdString(), long(QCoreApplication::applicationPid()));
     std::string error;
     if (!store->claim(&error)) {
         emit warning(tr("The scene cannot be protected against a crash: %1. Editing goes on, "

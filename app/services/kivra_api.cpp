@@ -1,5 +1,6 @@
 #include "services/kivra_api.h"
 
+#include "controls/dialog_placement.h"
 #include "image_cache_registry.h"
 #include "locale_selection.h"
 #include "services/clipboard_wire.h"
@@ -394,13 +395,7 @@ QRect KivraAPI::desktopAvailableGeometryAtPoint(const QPointF &pos) const
 {
     if (!hasGuiApplication())
         return QRect();
-    const QPoint point = pos.toPoint();
-    for (QScreen *screen : QGuiApplication::screens()) {
-        if (screen->availableGeometry().contains(point))
-            return screen->availableGeometry();
-    }
-    QScreen *primary = QGuiApplication::primaryScreen();
-    return primary ? primary->availableGeometry() : QRect();
+    return availableGeometryAt(pos.toPoint());
 }
 
 void KivraAPI::setWindowRepresentedFilename(QObject *window, const QString &filename)

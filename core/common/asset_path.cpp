@@ -2,12 +2,16 @@
 
 #include <system_error>
 
+#include "common/printable.h"
+
 namespace vignetta::files {
 
 namespace {
 
-// Whether `inner` lies strictly below `outer`; both are normalised absolute paths.
-bool isBelow(const std::filesystem::path &outer, const std::filesystem::path &inner)
+enum class Relation { Outside, Same, Below };
+
+// Where `inner` lies from `outer`; both are normalised absolute paths.
+Relation relation(const std::filesystem::path &outer, const std::filesystem::path &inner)
 {
     auto o = outer.begin();
     auto i = inner.begin();
@@ -15,13 +19,33 @@ bool isBelow(const std::filesystem::path &outer, const std::filesystem::path &in
         if (o->empty()) // a trailing separator
             continue;
         if (i == inner.end() || *o != *i)
-            return false;
+            return Relation::Outside;
     }
     for (; i != inner.end(); ++i) {
         if (!i->empty())
-            return true;
+            return Relation::Below;
     }
-    return false;
+    return Relation::Same;
+}
+
+// Whether `inner` lies strictly below `outer`.
+bool isBelow(const std::filesystem::path &outer, const std::filesystem::path &inner)
+{
+    return relation(outer, inner) == Relation::Below;
+}
+
+std::optional<std::filesystem::path> realPath(const std::filesystem::path &path)
+{
+    std::error_code error;
+    std::filesystem::path real = std::filesystem::canonical(path, error);
+    if (error)
+        return std::nullopt;
+    return real;
+}
+
+std::string quote(const std::filesystem::path &path)
+{
+    return "\"" + printable(path.string()) + "\"";
 }
 
 AssetPath outside()
@@ -66,6 +90,44 @@ AssetPath resolveAsset(const std::filesystem::path &folder, std::string_view nam
     if (!isBelow(realFolder, real))
         return outside();
     return {AssetPlace::Inside, real};
+}
+
+std::optional<std::filesystem::path> ensureFolderWithin(const std::filesystem::path &root,
+                                                        const std::filesystem::path &relativeFolder,
+                                                        std::string *error)
+{
+    namespace fs = std::filesystem;
+    auto fail = [&](const std::string &message) -> std::optional<fs::path> {
+        if (error)
+            *error = message;
+        return std::nullopt;
+    };
+    std::error_code ec;
+    fs::create_directories(root, ec);
+    const auto realRoot = realPath(root);
+    if (!realRoot || !fs::is_directory(*realRoot, ec))
+        return fail("cannot create the folder " + quote(root));
+
+    fs::path current = root;
+    for (const fs::path &part : relativeFolder.relative_path()) {
+        if (part.empty() || part == ".")
+            continue;
+        if (part == "..")
+            return fail(quote(relativeFolder) + " climbs out of " + quote(root));
+        current /= part;
+        // A level that is a link to somewhere else is refused before anything is created
+        // through it.
+        if (fs::symlink_status(current, ec).type() == fs::file_type::not_found) {
+            if (!fs::create_directory(current, ec) && ec)
+                return fail("cannot create the folder " + quote(current) + ": " + ec.message());
+        }
+        const auto real = realPath(current);
+        if (!real || relation(*realRoot, *real) == Relation::Outside)
+            return fail(quote(current) + " leads outside " + quote(root));
+        if (!fs::is_directory(*real, ec))
+            return fail(quote(current) + " is not a folder");
+    }
+    return realPath(current);
 }
 
 } // namespace vignetta::files

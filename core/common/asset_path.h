@@ -1,6 +1,8 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace vignetta::files {
@@ -31,5 +33,13 @@ struct AssetPath
 // character lead nowhere (Outside). Never throws.
 AssetPath resolveAsset(const std::filesystem::path &folder, std::string_view name,
                        std::string_view suffix = {});
+
+// Makes sure the folder `root`/`relativeFolder` exists, creating missing folders one level at
+// a time, and that every level of it resolves (links followed) to a folder inside `root`. A
+// level that leads out of `root` is refused before anything is created through it. Returns the
+// folder's real path, or nullopt with a message naming the folder in *error.
+std::optional<std::filesystem::path> ensureFolderWithin(const std::filesystem::path &root,
+                                                        const std::filesystem::path &relativeFolder,
+                                                        std::string *error);
 
 } // namespace vignetta::files

@@ -38,6 +38,12 @@ public:
     Descriptor(const Descriptor &) = delete;
     Descriptor &operator=(const Descriptor &) = delete;
     int get() const { return fd_; }
+    int release()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
 
 private:
     int fd_;
@@ -54,28 +60,48 @@ std::string describeSize(std::uintmax_t bytes)
     return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes");
 }
 
-FileReadResult readRegularFile(const std::filesystem::path &path, std::uintmax_t maxBytes)
+int openRegularFile(const std::filesystem::path &path, std::uintmax_t maxBytes,
+                    FileReadResult &refusal)
 {
+    auto refuse = [&refusal](ReadFailure failure, std::string error) {
+        refusal = failed(failure, std::move(error));
+        return -1;
+    };
     if (path.empty())
-        return failed(ReadFailure::Missing, "has no name");
+        return refuse(ReadFailure::Missing, "has no name");
     // O_NONBLOCK: opening a named pipe must not wait for a writer. It has no effect on the
-    // reads of a regular file, the only kind read below.
-    const Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (fd.get() < 0) {
+    // reads of a regular file, the only kind read from the descriptor.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR || error == ELOOP)
-            return failed(ReadFailure::Missing, "does not exist");
+            return refuse(ReadFailure::Missing, "does not exist");
         if (error == ENXIO) // a socket, or a pipe opened this way
-            return failed(ReadFailure::NotRegular, "is not a regular file");
-        return failed(ReadFailure::Unreadable, std::string("cannot be read: ") + std::strerror(error));
+            return refuse(ReadFailure::NotRegular, "is not a regular file");
+        return refuse(ReadFailure::Unreadable, std::string("cannot be read: ") + std::strerror(error));
     }
+    Descriptor opened(fd);
+    struct stat info;
+    if (::fstat(fd, &info) != 0)
+        return refuse(ReadFailure::Unreadable, std::string("cannot be read: ") + std::strerror(errno));
+    if (!S_ISREG(info.st_mode))
+        return refuse(ReadFailure::NotRegular, "is not a regular file");
+    if (info.st_size < 0 || static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
+        refusal = tooLarge(maxBytes);
+        return -1;
+    }
+    return opened.release();
+}
+
+FileReadResult readRegularFile(const std::filesystem::path &path, std::uintmax_t maxBytes)
+{
+    FileReadResult refusal;
+    const Descriptor fd(openRegularFile(path, maxBytes, refusal));
+    if (fd.get() < 0)
+        return refusal;
     struct stat info;
     if (::fstat(fd.get(), &info) != 0)
         return failed(ReadFailure::Unreadable, std::string("cannot be read: ") + std::strerror(errno));
-    if (!S_ISREG(info.st_mode))
-        return failed(ReadFailure::NotRegular, "is not a regular file");
-    if (info.st_size < 0 || static_cast<std::uintmax_t>(info.st_size) > maxBytes)
-        return tooLarge(maxBytes);
 
     FileReadResult result;
     try {

@@ -41,6 +41,12 @@ struct FileReadResult
 // is read is refused too. Never throws.
 FileReadResult readRegularFile(const std::filesystem::path &path, std::uintmax_t maxBytes);
 
+// The opening half of readRegularFile, for a file read in pieces (a copy): opens `path` under
+// the same checks and returns a descriptor for the caller to close, or -1 with the refusal in
+// `refusal`. A file that grows past `maxBytes` afterwards is the reader's to refuse.
+int openRegularFile(const std::filesystem::path &path, std::uintmax_t maxBytes,
+                    FileReadResult &refusal);
+
 // "256 MB", "12 KB", "300 bytes": a byte count for messages.
 std::string describeSize(std::uintmax_t bytes);
 

@@ -119,14 +119,18 @@ int toInt(const Json &value, int fallback)
         const auto v = value.get<std::int64_t>();
         return v < INT_MIN ? INT_MIN : v > INT_MAX ? INT_MAX : static_cast<int>(v);
     }
-    const double d = toNumber(value);
-    if (!std::isfinite(d))
+    return toInt(toNumber(value), fallback);
+}
+
+int toInt(double value, int fallback)
+{
+    if (!std::isfinite(value))
         return fallback;
-    if (d <= static_cast<double>(INT_MIN))
+    if (value <= static_cast<double>(INT_MIN))
         return INT_MIN;
-    if (d >= static_cast<double>(INT_MAX))
+    if (value >= static_cast<double>(INT_MAX))
         return INT_MAX;
-    return static_cast<int>(std::trunc(d));
+    return static_cast<int>(std::trunc(value));
 }
 
 double toDouble(const Json &value, double fallback)

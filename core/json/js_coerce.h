@@ -17,6 +17,9 @@ double toNumber(const Json &value);
 
 // toNumber truncated toward zero and clamped to the int range; `fallback` when not finite.
 int toInt(const Json &value, int fallback);
+// The same for a number already in hand: truncated toward zero and clamped to the int range, so
+// that no huge or non-finite value reaches an undefined cast; `fallback` when not finite.
+int toInt(double value, int fallback);
 
 // toNumber, or `fallback` when not finite.
 double toDouble(const Json &value, double fallback);

@@ -5,9 +5,11 @@
 #include <string>
 #include <string_view>
 
-#include "project/guarded_files.h"
+#include "common/file_write.h"
 
 namespace vignetta::project {
+
+namespace fs = std::filesystem;
 
 // Asset files larger than this are not copied (a picture or a sound of a scene is far smaller).
 constexpr std::uintmax_t kMaxAssetBytes = std::uintmax_t(1) << 30;
@@ -30,9 +32,10 @@ struct AssetCopyResult
 // of a usable name, the source must resolve (links followed) to a regular file inside the
 // source's asset folder, which must itself lie inside `sourceRoot`, and every folder on the way
 // to the destination must resolve inside `destinationRoot`'s asset folder. The destination is
-// replaced through a temporary file (writeFileReplacing), so it is either the old file or the
+// replaced through a temporary file (files::copyFileReplacing), so it is either the old file or the
 // whole new one, whatever happens.
 AssetCopyResult copyAsset(const fs::path &sourceRoot, const fs::path &destinationRoot,
-                          std::string_view relativePath, const CopyProgress &progress = {});
+                          std::string_view relativePath,
+                          const files::CopyProgress &progress = {});
 
 } // namespace vignetta::project

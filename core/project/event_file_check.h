@@ -5,16 +5,15 @@
 namespace vignetta::project {
 
 enum class EventFileVerdict {
-    Importable,  // a non-empty array of block objects, the first with a non-zero blockId
+    Importable,  // the scene reader accepts it: a list of usable blocks
     Empty,       // no text at all (missing, unreadable or empty file)
-    NotJson,     // the text does not parse as JSON
-    NotBlockList // valid JSON, but not a list of blocks
+    NotJson,     // the text does not parse as JSON (or nests too deeply for the reader)
+    NotBlockList // valid JSON, but not a list of usable blocks
 };
 
-// Decides whether the text of an event file can be inserted into the scene. Only a
-// non-empty array qualifies whose first element carries a non-zero `blockId` (a number
-// other than 0, or a non-empty string) and whose every element is an object: anything else
-// would hand the insertion something that is not a block.
+// Decides whether the text of an event file can be inserted into the scene: exactly when the
+// scene-file reader (scene::readSceneText, which the insertion applies too) accepts it, so that
+// a file the check lets through is never refused later. The text is parsed once.
 EventFileVerdict checkEventFileText(std::string_view text);
 
 } // namespace vignetta::project

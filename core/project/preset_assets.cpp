@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "project/guarded_files.h"
+#include "common/printable.h"
 
 namespace vignetta::project {
 
@@ -51,7 +51,7 @@ void addOnce(std::vector<std::string> &names, const std::string &name)
 
 std::string assetNameProblem(std::string_view name)
 {
-    const std::string quoted = "\"" + escapeControls(name) + "\"";
+    const std::string quoted = "\"" + printable(name) + "\"";
     if (name.empty())
         return "the name is empty";
     for (const char ch : name) {

@@ -1,6 +1,8 @@
 #include "project/preset_collection.h"
 
-#include "project/guarded_files.h"
+#include "common/file_read.h"
+#include "common/file_write.h"
+#include "common/printable.h"
 
 namespace vignetta::project {
 
@@ -8,7 +10,7 @@ namespace {
 
 std::string quote(std::string_view text)
 {
-    return "\"" + escapeControls(text) + "\"";
+    return "\"" + printable(text) + "\"";
 }
 
 // Number of characters (code points) of UTF-8 text.
@@ -34,7 +36,7 @@ bool isBlank(std::string_view text)
 bool isUsableName(std::string_view name)
 {
     return !isBlank(name) && characterCount(name) <= kMaxPresetNameLength &&
-           escapeControls(name) == name;
+           printable(name) == name;
 }
 
 bool isListableCategory(const Json &category)
@@ -102,11 +104,11 @@ CollectionReadResult parsePresetCollection(std::string_view text)
 
 CollectionReadResult readPresetCollection(const fs::path &file)
 {
-    FileReadResult read = readRegularFile(file, kMaxCollectionBytes);
+    files::FileReadResult read = files::readRegularFile(file, kMaxCollectionBytes);
     if (!read) {
         CollectionReadResult result;
-        result.missing = read.missing;
-        result.error = read.error;
+        result.missing = read.failure == files::ReadFailure::Missing;
+        result.error = quote(file.string()) + " " + read.error;
         return result;
     }
     CollectionReadResult result = parsePresetCollection(read.bytes);
@@ -179,7 +181,7 @@ PresetSaveResult savePresetToCollection(const fs::path &file, bool newCategory,
 {
     PresetSaveResult result;
     Json categories = Json::array();
-    FileReadResult read = readRegularFile(file, kMaxCollectionBytes);
+    files::FileReadResult read = files::readRegularFile(file, kMaxCollectionBytes);
     if (read) {
         json::ParseResult parsed = json::parseJson(read.bytes);
         if (!parsed || !parsed.value.is_array()) {
@@ -190,9 +192,9 @@ PresetSaveResult savePresetToCollection(const fs::path &file, bool newCategory,
             return result;
         }
         categories = std::move(parsed.value);
-    } else if (!read.missing) {
+    } else if (read.failure != files::ReadFailure::Missing) {
         result.status = PresetSaveStatus::Unreadable;
-        result.error = read.error + "; it is left as it is";
+        result.error = quote(file.string()) + " " + read.error + "; it is left as it is";
         return result;
     }
 
@@ -217,10 +219,11 @@ PresetSaveResult savePresetToCollection(const fs::path &file, bool newCategory,
 
     std::error_code ec;
     fs::create_directories(file.parent_path(), ec);
-    std::string problem;
-    if (!writeFileReplacing(file, json::stringify(categories), &problem)) {
+    const files::FileWriteResult written =
+        files::writeFileReplacing(file, json::stringify(categories));
+    if (!written) {
         result.status = PresetSaveStatus::WriteFailed;
-        result.error = problem;
+        result.error = quote(file.string()) + " " + written.error;
         return result;
     }
     result.status = PresetSaveStatus::Saved;

@@ -6,22 +6,6 @@
 
 namespace vignetta::scene {
 
-namespace {
-
-Block build(const Document &doc, int mode)
-{
-    Block b = createEmptyBlock(doc);
-    if (mode == mode_picture && defaultBlockDelay(mode) == b.delay())
-        return b; // the defaults already describe a picture block
-    b.editEventData([mode](Json &data) {
-        data["blockMode"] = mode;
-        data["blockDelay"] = defaultBlockDelay(mode);
-    });
-    return b;
-}
-
-} // namespace
-
 Block createEmptyBlock(const Document &doc)
 {
     Block b; // shares the default event data
@@ -41,76 +25,25 @@ int nextPictureIndex(const Document &doc)
     return free > 0 ? free : maxPictureNumber;
 }
 
-Block createEmptyPictureBlock(const Document &doc)
-{
-    Block b = build(doc, mode_picture);
-    b.setField("imageIndex", nextPictureIndex(doc));
-    return b;
-}
-
-Block createEmptyMessageBlock(const Document &doc)
-{
-    return build(doc, mode_message);
-}
-Block createEmptyFadeBlock(const Document &doc)
-{
-    return build(doc, mode_fade);
-}
-Block createEmptySoundBlock(const Document &doc)
-{
-    return build(doc, mode_sound);
-}
-Block createEmptyScreenBlock(const Document &doc)
-{
-    return build(doc, mode_screen);
-}
-Block createEmptyCommentBlock(const Document &doc)
-{
-    return build(doc, mode_comment);
-}
-Block createEmptyOtherBlock(const Document &doc)
-{
-    return build(doc, mode_other);
-}
-Block createEmptySoundFadeBlock(const Document &doc)
-{
-    return build(doc, mode_sound_fade);
-}
-
-Block createEmptyScrollBlock(const Document &doc)
-{
-    Block b = build(doc, mode_scroll);
-    b.setField("scrollMode", true);
-    return b;
-}
-
 Block createEmptyBlockOfMode(const Document &doc, int mode)
 {
-    switch (mode) {
-    case mode_picture:
-        return createEmptyPictureBlock(doc);
-    case mode_message:
-        return createEmptyMessageBlock(doc);
-    case mode_fade:
-        return createEmptyFadeBlock(doc);
-    case mode_sound:
-        return createEmptySoundBlock(doc);
-    case mode_screen:
-        return createEmptyScreenBlock(doc);
-    case mode_comment:
-        return createEmptyCommentBlock(doc);
-    case mode_other:
-        return createEmptyOtherBlock(doc);
-    case mode_scroll:
-        return createEmptyScrollBlock(doc);
-    case mode_sound_fade:
-        return createEmptySoundFadeBlock(doc);
-    default: {
-        Block b = createEmptyBlock(doc);
+    Block b = createEmptyBlock(doc);
+    if (!isValidBlockMode(mode)) {
         b.setField("blockMode", mode);
         return b;
     }
+    // The shared defaults already describe a picture block of the usual length.
+    if (mode != mode_picture || defaultBlockDelay(mode) != b.delay()) {
+        b.editEventData([mode](Json &data) {
+            data["blockMode"] = mode;
+            data["blockDelay"] = defaultBlockDelay(mode);
+        });
     }
+    if (mode == mode_picture)
+        b.setField("imageIndex", nextPictureIndex(doc));
+    else if (mode == mode_scroll)
+        b.setField("scrollMode", true);
+    return b;
 }
 
 Lane createEmptyLane(const Document &doc)

@@ -9,16 +9,9 @@ namespace vignetta::scene {
 // default event data in the standard field order, then sets the kind, its default length and
 // its own fields.
 Block createEmptyBlock(const Document &doc);
-Block createEmptyPictureBlock(const Document &doc);
-Block createEmptyMessageBlock(const Document &doc);
-Block createEmptyFadeBlock(const Document &doc);
-Block createEmptySoundBlock(const Document &doc);
-Block createEmptyScreenBlock(const Document &doc);
-Block createEmptyCommentBlock(const Document &doc);
-Block createEmptyOtherBlock(const Document &doc);
-Block createEmptyScrollBlock(const Document &doc);
-Block createEmptySoundFadeBlock(const Document &doc);
-// The builder of the given kind; createEmptyBlock with that blockMode for an unknown kind.
+// The builder of a kind: picture blocks take the next picture number (nextPictureIndex) and
+// scrolling texts start with scrolling on; every known kind gets its default length. An
+// unknown kind is createEmptyBlock with that blockMode.
 Block createEmptyBlockOfMode(const Document &doc, int mode);
 
 // Picture number for a new picture block: the highest number in use + 1 while that stays within

@@ -239,16 +239,16 @@ Item {
     }
 
     // --- Scene files ----------------------------------------------------------------------
+    // The file is read once, through the guarded reader, and checked by the scene-file rules
+    // the insertion applies; only blocks those rules accept reach the window.
     function openEvent(url) {
-        var text = KivraAPI.readFile(url)
-        var verdict = MainFrame.checkEventText(text)
-        if (verdict !== MainFrame.Importable) {
-            if (verdict === MainFrame.NotJson)
-                importedData = null
+        var read = Vig.TimelineDataManager.parseSceneText(KivraAPI.readFile(url))
+        importedData = read.ok ? read.blocks : null
+        if (!read.ok) {
+            console.warn("Event file refused: " + read.error)
             error(qsTr("The import has failed."))
             return
         }
-        importedData = MainFrame.parseEventText(text)
         imported(qsTr("Import succeeded."))
     }
 

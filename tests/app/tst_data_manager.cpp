@@ -183,6 +183,27 @@ private slots:
         QVERIFY(!dm.setObjectValue(QJSValue(QJSValue::NullValue), "a", 1));
         QVERIFY(!dm.setObjectValue(block, "", 1));
 
+        // Inside an array only indices name members: a name such as "length" or "01" is
+        // neither read nor written (a named property of an array would be lost with the
+        // next save).
+        QCOMPARE(dm.getObjectValue(block, "list.length", 5).toInt(), 5);
+        QCOMPARE(dm.getObjectValue(block, "list.01", 5).toInt(), 5);
+        QCOMPARE(dm.getObjectValue(block, "list.0", 5).toInt(), 7);
+        QVERIFY(!dm.setObjectValue(block, "list.name", 1));
+        QVERIFY(!dm.setObjectValue(block, "list.01", 1));
+        QVERIFY(!dm.setObjectValue(block, "list.length", 0));
+        QCOMPARE(block.property("list").property("length").toInt(), 1);
+        QVERIFY(block.property("list").property("name").isUndefined());
+        // Values JSON cannot hold are no data: a function on the way counts as missing, and
+        // undefined is never written.
+        QJSValue holder = m_engine.evaluate("({ f: function() {}, k: 1 })");
+        QCOMPARE(dm.getObjectValue(holder, "f", 5).toInt(), 5);
+        QVERIFY(!dm.setObjectValue(holder, "k", QJSValue()));
+        QCOMPARE(holder.property("k").toInt(), 1);
+        QVERIFY(dm.setObjectValue(holder, "f.x", 2));
+        QCOMPARE(holder.property("f").property("x").toInt(), 2);
+        QVERIFY(!holder.property("f").isCallable());
+
         QVERIFY(dm.isBigCharacter("!$Gate"));
         QVERIFY(!dm.isBigCharacter("Gate$"));
     }

@@ -35,7 +35,8 @@ private slots:
         // What QML's JSON.stringify makes of a built block is the document's own text.
         const QString text = call("JSON.stringify(tdm.createEmptyScrollBlock())").toString();
         scene::Document doc = scene::Document::emptyScene();
-        const auto expected = json::stringify(scene::createEmptyScrollBlock(doc).toJson());
+        const auto expected =
+            json::stringify(scene::createEmptyBlockOfMode(doc, scene::mode_scroll).toJson());
         QCOMPARE(text, QString::fromStdString(expected));
         QCOMPARE(call("tdm.createEmptyPictureBlock().eventData.imageIndex").toInt(), 1);
         QCOMPARE(call("tdm.createEmptyLane().laneId").toInt(), 2);

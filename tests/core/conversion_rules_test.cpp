@@ -30,7 +30,7 @@ void addPicture(Document &doc, int laneId, int number, const std::string &name, 
                 int delay, double x0 = 0, double x1 = 0)
 {
     ensureLane(doc, laneId);
-    Block b = createEmptyPictureBlock(doc);
+    Block b = createEmptyBlockOfMode(doc, mode_picture);
     b.setStart(start);
     b.setDelay(delay);
     b.setField("imageIndex", number);
@@ -42,7 +42,7 @@ void addPicture(Document &doc, int laneId, int number, const std::string &name, 
 
 void addMarker(Document &doc, int start, const std::string &text)
 {
-    Block b = createEmptyCommentBlock(doc);
+    Block b = createEmptyBlockOfMode(doc, mode_comment);
     b.setStart(start);
     b.setField("comment", text);
     ASSERT_TRUE(doc.appendBlock(b, 0));
@@ -104,7 +104,7 @@ TEST(ConversionDocument, ListsPastTheBoundAreRefusedAndStopEarly)
 
     // A message of a million empty lines is two bytes a line in a scene file and some forty in
     // the list: the conversion stops at the bound instead of building all of it.
-    Block message = createEmptyMessageBlock(doc);
+    Block message = createEmptyBlockOfMode(doc, mode_message);
     message.setStart(100);
     message.setField("messageText", std::string(1000000, '\n'));
     ASSERT_TRUE(doc.appendBlock(message, 1));

@@ -125,3 +125,38 @@ TEST(FileWrite, TargetsThatAreNoRegularFilesAreRefused)
     EXPECT_TRUE(fs::is_fifo(pipe));
     EXPECT_EQ(dir.entries(), 1u);
 }
+
+TEST(FileWrite, CopiesReplaceLinksAtTheTargetAndNameTheFailingSide)
+{
+    using vignetta::files::copyFileReplacing;
+    using vignetta::files::ReadFailure;
+    TempFolder dir;
+    const fs::path source = dir.path() / "source.ogg";
+    {
+        std::ofstream(source, std::ios::binary) << "sound";
+    }
+    // A link planted where the copy goes is replaced, not written through: the file it points
+    // to (which may lie in another folder) keeps its content.
+    const fs::path elsewhere = dir.path() / "elsewhere.ogg";
+    {
+        std::ofstream(elsewhere, std::ios::binary) << "untouched";
+    }
+    fs::create_symlink(elsewhere, dir.path() / "copy.ogg");
+    std::uintmax_t reported = 0;
+    ASSERT_TRUE(copyFileReplacing(source, dir.path() / "copy.ogg", 1024,
+                                  [&reported](std::uintmax_t n) { reported = n; }));
+    EXPECT_FALSE(fs::is_symlink(dir.path() / "copy.ogg"));
+    EXPECT_EQ(contents(dir.path() / "copy.ogg"), "sound");
+    EXPECT_EQ(contents(elsewhere), "untouched");
+    EXPECT_EQ(reported, 5u);
+
+    // The source's refusals say so; the target's failures do not blame the source.
+    const auto tooLarge = copyFileReplacing(source, dir.path() / "small.ogg", 4);
+    EXPECT_EQ(tooLarge.sourceFailure, ReadFailure::TooLarge);
+    EXPECT_EQ(copyFileReplacing(dir.path(), dir.path() / "x.ogg", 1024).sourceFailure,
+              ReadFailure::NotRegular);
+    const auto noFolder = copyFileReplacing(source, dir.path() / "none" / "x.ogg", 1024);
+    EXPECT_FALSE(noFolder.ok);
+    EXPECT_EQ(noFolder.sourceFailure, ReadFailure::None);
+    EXPECT_EQ(dir.entries(), 3u) << "no temporary file left behind";
+}

@@ -82,27 +82,30 @@ TEST(Splitter, TopEdgeOnWholePixelsWithinLimits)
     EXPECT_DOUBLE_EQ(frame::splitterPositionForTop(300, 0, 42), 42);
 }
 
-TEST(EventFileCheck, AcceptsOnlyBlockLists)
+TEST(EventFileCheck, AcceptsWhatTheSceneReaderAccepts)
 {
     using V = project::EventFileVerdict;
-    EXPECT_EQ(project::checkEventFileText(R"([{"blockId":1,"laneId":1}])"), V::Importable);
-    EXPECT_EQ(project::checkEventFileText("\xEF\xBB\xBF[{\"blockId\":3}]"), V::Importable);
-    EXPECT_EQ(project::checkEventFileText(R"([{"blockId":"7"}])"), V::Importable);
+    const std::string block = R"({"blockId":1,"laneId":1,"eventData":{}})";
+    EXPECT_EQ(project::checkEventFileText("[" + block + "]"), V::Importable);
+    EXPECT_EQ(project::checkEventFileText("\xEF\xBB\xBF[" + block + "]"), V::Importable);
 
     EXPECT_EQ(project::checkEventFileText(""), V::Empty);
     EXPECT_EQ(project::checkEventFileText("not json"), V::NotJson);
-    EXPECT_EQ(project::checkEventFileText("[{\"blockId\":1},"), V::NotJson);
+    EXPECT_EQ(project::checkEventFileText("[" + block + ","), V::NotJson);
     EXPECT_EQ(project::checkEventFileText("[]"), V::NotBlockList);
-    EXPECT_EQ(project::checkEventFileText(R"({"blockId":1})"), V::NotBlockList);
+    EXPECT_EQ(project::checkEventFileText(block), V::NotBlockList);
     EXPECT_EQ(project::checkEventFileText(R"("text")"), V::NotBlockList);
     EXPECT_EQ(project::checkEventFileText("null"), V::NotBlockList);
-    EXPECT_EQ(project::checkEventFileText(R"([{"laneId":1}])"), V::NotBlockList);
-    EXPECT_EQ(project::checkEventFileText(R"([{"blockId":0}])"), V::NotBlockList);
-    EXPECT_EQ(project::checkEventFileText(R"([{"blockId":""}])"), V::NotBlockList);
-    EXPECT_EQ(project::checkEventFileText(R"([{"blockId":null}])"), V::NotBlockList);
-    // Every element must be a block object, not only the first.
-    EXPECT_EQ(project::checkEventFileText(R"([{"blockId":1}, 5])"), V::NotBlockList);
-    EXPECT_EQ(project::checkEventFileText(R"([{"blockId":1}, null])"), V::NotBlockList);
+    EXPECT_EQ(project::checkEventFileText(R"([{"blockId":0,"laneId":1,"eventData":{}}])"),
+              V::NotBlockList);
+    // Every element must be a usable block, not only the first; a first block that merely has
+    // some blockId (a string, no lane, no event data) is refused here rather than by the
+    // insertion after an import that looked fine.
+    EXPECT_EQ(project::checkEventFileText("[" + block + ", 5]"), V::NotBlockList);
+    EXPECT_EQ(project::checkEventFileText("[" + block + ", null]"), V::NotBlockList);
+    EXPECT_EQ(project::checkEventFileText(R"([{"blockId":"7","laneId":1,"eventData":{}}])"),
+              V::NotBlockList);
+    EXPECT_EQ(project::checkEventFileText(R"([{"blockId":1,"laneId":1}])"), V::NotBlockList);
     // Nesting that a recursive walk of the value could not survive is not JSON to the import.
     EXPECT_EQ(project::checkEventFileText("[{\"blockId\":1,\"x\":" + std::string(100000, '[') +
                                           std::string(100000, ']') + "}]"),

@@ -15,6 +15,11 @@ TEST(Printable, ControlCharactersAreShownNotSent)
                         "2J"),
               "\\u009b2J");
     EXPECT_EQ(printable("bad\xff\xc3"), "bad\\xff\\xc3");
+    // The line and paragraph separators break a list entry or a message like a line feed;
+    // their neighbour U+2027 is an ordinary character.
+    EXPECT_EQ(printable("a\xe2\x80\xa8" "b\xe2\x80\xa9" "c\xe2\x80\xa7"),
+              "a\\u2028b\\u2029c\xe2\x80\xa7");
+    EXPECT_EQ(vignetta::printableLines("a\xe2\x80\xa8" "b"), "a\\u2028b");
     // Everything else stays as it is.
     EXPECT_EQ(printable("Bild \xc3\xa4 \xe7\x94\xbb\xe5\x83\x8f C:\\pictures"),
               "Bild \xc3\xa4 \xe7\x94\xbb\xe5\x83\x8f C:\\pictures");

@@ -195,6 +195,10 @@ TEST(MemberPath, GetFollowsDottedPaths)
     EXPECT_EQ(getObjectValue(obj, "s", 5), "");
     EXPECT_EQ(getObjectValue(obj, "list.1.x", 5), 3);
     EXPECT_EQ(getObjectValue(obj, "list.2", 5), 5);
+    // Inside an array only decimal indices name members.
+    EXPECT_EQ(getObjectValue(obj, "list.length", 5), 5);
+    EXPECT_EQ(getObjectValue(obj, "list.01", 5), 5);
+    EXPECT_EQ(getObjectValue(obj, "list.-1", 5), 5);
     EXPECT_EQ(getObjectValue(obj, "n.x", 5), 5);
     EXPECT_EQ(getObjectValue(obj, "", 5), 5);
     EXPECT_EQ(getObjectValue(Json(), "a", 5), 5);

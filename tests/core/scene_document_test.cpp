@@ -27,13 +27,13 @@ TEST(SceneBuilders, FreshDocumentAndFirstIds)
     EXPECT_EQ(b, 2);
     // Deleting the highest id lets the next block reuse it.
     ASSERT_TRUE(doc.deleteBlock(b, 1));
-    EXPECT_EQ(createEmptyMessageBlock(doc).blockId, 2);
+    EXPECT_EQ(createEmptyBlockOfMode(doc, mode_message).blockId, 2);
 }
 
 TEST(SceneBuilders, EachKindHasItsDefaultsInFieldOrder)
 {
     Document doc = Document::emptyScene();
-    const Block picture = createEmptyPictureBlock(doc);
+    const Block picture = createEmptyBlockOfMode(doc, mode_picture);
     EXPECT_EQ(
         stringify(picture.toJson()),
         R"({"blockId":1,"laneId":0,"eventData":{"blockStart":0,"blockDelay":60,)"
@@ -55,14 +55,14 @@ TEST(SceneBuilders, EachKindHasItsDefaultsInFieldOrder)
         int mode;
         int delay;
     } kinds[] = {
-        {createEmptyMessageBlock(doc), mode_message, 16},
-        {createEmptyFadeBlock(doc), mode_fade, 24},
-        {createEmptySoundBlock(doc), mode_sound, 16},
-        {createEmptyScreenBlock(doc), mode_screen, 60},
-        {createEmptyCommentBlock(doc), mode_comment, 1},
-        {createEmptyOtherBlock(doc), mode_other, 16},
-        {createEmptyScrollBlock(doc), mode_scroll, 16},
-        {createEmptySoundFadeBlock(doc), mode_sound_fade, 60},
+        {createEmptyBlockOfMode(doc, mode_message), mode_message, 16},
+        {createEmptyBlockOfMode(doc, mode_fade), mode_fade, 24},
+        {createEmptyBlockOfMode(doc, mode_sound), mode_sound, 16},
+        {createEmptyBlockOfMode(doc, mode_screen), mode_screen, 60},
+        {createEmptyBlockOfMode(doc, mode_comment), mode_comment, 1},
+        {createEmptyBlockOfMode(doc, mode_other), mode_other, 16},
+        {createEmptyBlockOfMode(doc, mode_scroll), mode_scroll, 16},
+        {createEmptyBlockOfMode(doc, mode_sound_fade), mode_sound_fade, 60},
     };
     for (const auto &k : kinds) {
         EXPECT_EQ(k.block.mode(), k.mode);
@@ -76,33 +76,39 @@ TEST(SceneBuilders, EachKindHasItsDefaultsInFieldOrder)
         EXPECT_EQ(keys, eventDataFieldNames());
         EXPECT_EQ(k.block.view().imageIndex, 0) << "only picture blocks take a number";
     }
+    // An unknown kind keeps its number and the shared defaults; nothing else is made up for it.
+    const Block unknown = createEmptyBlockOfMode(doc, 42);
+    EXPECT_EQ(unknown.mode(), 42);
+    EXPECT_EQ(unknown.eventData()["blockDelay"], createEmptyBlock(doc).eventData()["blockDelay"]);
+    EXPECT_EQ(unknown.view().imageIndex, 0);
+    EXPECT_FALSE(unknown.view().scrollMode);
 }
 
 TEST(SceneBuilders, PictureNumbersStayWithinTheHostRange)
 {
     Document doc = Document::emptyScene();
-    EXPECT_EQ(createEmptyPictureBlock(doc).view().imageIndex, 1);
+    EXPECT_EQ(createEmptyBlockOfMode(doc, mode_picture).view().imageIndex, 1);
     const int a = put(doc, 1, 0, 10);
     const int b = put(doc, 1, 20, 10);
     doc.getBlock(a)->setField("imageIndex", 3);
     doc.getBlock(b)->setField("imageIndex", 7);
-    EXPECT_EQ(createEmptyPictureBlock(doc).view().imageIndex, 8);
+    EXPECT_EQ(createEmptyBlockOfMode(doc, mode_picture).view().imageIndex, 8);
 
     // Once 100 is used the lowest free number is taken; with all taken, 100.
     doc.getBlock(b)->setField("imageIndex", 100);
-    EXPECT_EQ(createEmptyPictureBlock(doc).view().imageIndex, 1);
+    EXPECT_EQ(createEmptyBlockOfMode(doc, mode_picture).view().imageIndex, 1);
     doc.getBlock(a)->setField("imageIndex", 1);
-    EXPECT_EQ(createEmptyPictureBlock(doc).view().imageIndex, 2);
+    EXPECT_EQ(createEmptyBlockOfMode(doc, mode_picture).view().imageIndex, 2);
     for (int n = 2; n < 100; ++n) {
         const int id = put(doc, 2, 0, 10);
         doc.getBlock(id)->setField("imageIndex", n);
     }
-    EXPECT_EQ(createEmptyPictureBlock(doc).view().imageIndex, 100);
+    EXPECT_EQ(createEmptyBlockOfMode(doc, mode_picture).view().imageIndex, 100);
     // A non-picture block's number counts toward the highest, not toward the used numbers.
     Document other = Document::emptyScene();
     const int msg = put(other, 1, 0, 16, mode_message);
     other.getBlock(msg)->setField("imageIndex", 250);
-    EXPECT_EQ(createEmptyPictureBlock(other).view().imageIndex, 1);
+    EXPECT_EQ(createEmptyBlockOfMode(other, mode_picture).view().imageIndex, 1);
 }
 
 TEST(SceneBuilders, DeepCopyCarriesKnownFieldsOnly)
@@ -128,7 +134,7 @@ TEST(SceneBuilders, DeepCopyCarriesKnownFieldsOnly)
 
 TEST(SceneBlock, FieldWritesKeepPositionAndView)
 {
-    Block b = createEmptyPictureBlock(Document::emptyScene());
+    Block b = createEmptyBlockOfMode(Document::emptyScene(), mode_picture);
     const Block before = b;
     EXPECT_TRUE(b.setField("startPosition.x", 12.5));
     EXPECT_TRUE(b.setField("endColor.R", -40));

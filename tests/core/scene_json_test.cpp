@@ -194,6 +194,14 @@ TEST(SceneJson, CoercionsFollowTheScriptRules)
     EXPECT_EQ(toInt(Json("abc"), 7), 7);
     EXPECT_EQ(toInt(Json(1e300), 7), std::numeric_limits<int>::max());
     EXPECT_EQ(toInt(Json(-1e300), 7), std::numeric_limits<int>::min());
+    // Numbers in hand (preview sizes and positions) follow the same truncation and clamping;
+    // a non-finite one gives the fallback at either end, never a clamped extreme.
+    EXPECT_EQ(toInt(-0.5, 7), 0);
+    EXPECT_EQ(toInt(2147483647.9, 7), std::numeric_limits<int>::max());
+    EXPECT_EQ(toInt(-2147483649.0, 7), std::numeric_limits<int>::min());
+    EXPECT_EQ(toInt(std::numeric_limits<double>::quiet_NaN(), 7), 7);
+    EXPECT_EQ(toInt(std::numeric_limits<double>::infinity(), 7), 7);
+    EXPECT_EQ(toInt(-std::numeric_limits<double>::infinity(), 7), 7);
     // Unsigned numbers above the signed 64-bit range are large, not negative.
     EXPECT_EQ(toInt(Json(18446744073709551615ULL), 7), std::numeric_limits<int>::max());
     EXPECT_EQ(toInt(parseJson("18446744073709551615").value, 7), std::numeric_limits<int>::max());

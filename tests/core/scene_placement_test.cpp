@@ -13,7 +13,7 @@ TEST(ScenePlacement, PushedPastARunningBlockWithoutRipple)
     Document doc = Document::emptyScene();
     put(doc, 1, 80, 60);
     put(doc, 1, 200, 60);
-    const auto ids = insertBlocks(doc, {createEmptyPictureBlock(doc)}, 100, 1);
+    const auto ids = insertBlocks(doc, {createEmptyBlockOfMode(doc, mode_picture)}, 100, 1);
     ASSERT_EQ(ids.size(), 1u);
     EXPECT_EQ(spans(doc, 1), (Spans{{80, 140}, {200, 260}, {140, 200}}));
     EXPECT_EQ(ids[0], 3);
@@ -35,7 +35,7 @@ TEST(ScenePlacement, LaterBlocksRippleByOneCommonAmount)
     EXPECT_EQ(box->backwardOffset, 50);
     EXPECT_EQ(box->backwardOverlaps, (std::vector<int>{2, 3}));
 
-    ASSERT_FALSE(insertBlocks(doc, {createEmptyPictureBlock(doc)}, 100, 1).empty());
+    ASSERT_FALSE(insertBlocks(doc, {createEmptyBlockOfMode(doc, mode_picture)}, 100, 1).empty());
     EXPECT_EQ(spans(doc, 1), (Spans{{80, 140}, {200, 260}, {350, 410}, {140, 200}}));
     EXPECT_EQ(spans(doc, 2), (Spans{{150, 160}}));
 }
