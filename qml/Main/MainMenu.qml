@@ -495,6 +495,7 @@ Item {
             menuStyle: root.menuStyle
         }
         Menu {
+            id: fileMenu
             //: Menu title; its letter after "&" opens it with Alt: no two menus may share one.
             title: qsTr("&File")
             MenuItem { action: fileFCOpenAction }
@@ -584,6 +585,23 @@ Item {
         sequence: "F10"
         onActivated: root.openMenu(0)
     }
+    // The keys that lead to "Open FC Project", as the platform spells them (the panes show
+    // them while no project is open): the command's own shortcut when it has one, else the
+    // File menu's Alt key.
+    readonly property string fileFCOpenKeys: fileFCOpenKeySequence.nativeText
+    Shortcut {
+        id: fileFCOpenKeySequence
+        // Only spells the keys: the action and the menu bar answer them.
+        enabled: false
+        sequence: fileFCOpenAction.shortcut ? fileFCOpenAction.shortcut
+                                            : root.menuKey(fileMenu.title)
+    }
+    // "Alt+" and the letter a menu title marks with "&" ("&&" is a plain "&"); empty when none.
+    function menuKey(title) {
+        var found = /&([^&])/.exec(String(title).replace(/&&/g, ""))
+        return found ? "Alt+" + found[1].toUpperCase() : ""
+    }
+
     // Triggering a menu bar menu's own action opens it under its title.
     function openMenu(index) {
         var menu = menuBar.menus[index]
