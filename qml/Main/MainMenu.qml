@@ -635,6 +635,45 @@ Item {
     component BarButton: ToolButton {
         width: 40
         height: 40
+        style: root.barButtonStyle
+    }
+    // Flat until hovered, pressed or checked, then in the theme's button colours; a disabled
+    // icon is drawn faint. (No shader effects: the software renderer would drop them.)
+    property Component barButtonStyle: ButtonStyle {
+        background: Rectangle {
+            id: barBack
+            readonly property bool lit: control.enabled && (control.hovered || control.pressed)
+            radius: 3
+            visible: lit || control.checked
+            border.color: control.checked ? root.theme.focusFrame : root.theme.buttonFrame
+            // The icons are drawn for the theme's window colours, so the fills stay close to
+            // those (a checked button looks sunk in).
+            gradient: Gradient {
+                GradientStop {
+                    position: 0
+                    color: control.pressed ? root.theme.pressedButton1
+                           : barBack.lit ? root.theme.button1 : root.theme.inactiveTab2
+                }
+                GradientStop {
+                    position: 1
+                    color: control.pressed ? root.theme.pressedButton2
+                           : barBack.lit ? root.theme.button2 : root.theme.inactiveTab2
+                }
+            }
+        }
+        label: Item {
+            implicitWidth: 24
+            implicitHeight: 24
+            Image {
+                anchors.centerIn: parent
+                width: 24
+                height: 24
+                smooth: true
+                mipmap: true
+                source: control.iconSource
+                opacity: control.enabled ? 1 : 0.35
+            }
+        }
     }
     component BarSeparator: Item {
         width: 12
