@@ -79,6 +79,7 @@ FocusScope {
         id: scroll
         anchors.fill: parent
         anchors.margins: 2
+        style: ThemeScrollViewStyle {}
 
         Item {
             id: content

@@ -26,6 +26,7 @@ ModalWindow {
             width: list.width + (needsBar ? 28 : 0)
             height: Math.max(100, Math.min(600, list.height))
             horizontalScrollBarPolicy: Qt.ScrollBarAlwaysOff
+            style: ThemeScrollViewStyle {}
 
             Column {
                 id: list

@@ -495,6 +495,7 @@ Item {
             menuStyle: root.menuStyle
         }
         Menu {
+            id: fileMenu
             //: Menu title; its letter after "&" opens it with Alt: no two menus may share one.
             title: qsTr("&File")
             MenuItem { action: fileFCOpenAction }
@@ -584,6 +585,23 @@ Item {
         sequence: "F10"
         onActivated: root.openMenu(0)
     }
+    // The keys that lead to "Open FC Project", as the platform spells them (the panes show
+    // them while no project is open): the command's own shortcut when it has one, else the
+    // File menu's Alt key.
+    readonly property string fileFCOpenKeys: fileFCOpenKeySequence.nativeText
+    Shortcut {
+        id: fileFCOpenKeySequence
+        // Only spells the keys: the action and the menu bar answer them.
+        enabled: false
+        sequence: fileFCOpenAction.shortcut ? fileFCOpenAction.shortcut
+                                            : root.menuKey(fileMenu.title)
+    }
+    // "Alt+" and the letter a menu title marks with "&" ("&&" is a plain "&"); empty when none.
+    function menuKey(title) {
+        var found = /&([^&])/.exec(String(title).replace(/&&/g, ""))
+        return found ? "Alt+" + found[1].toUpperCase() : ""
+    }
+
     // Triggering a menu bar menu's own action opens it under its title.
     function openMenu(index) {
         var menu = menuBar.menus[index]
@@ -617,6 +635,45 @@ Item {
     component BarButton: ToolButton {
         width: 40
         height: 40
+        style: root.barButtonStyle
+    }
+    // Flat until hovered, pressed or checked, then in the theme's button colours; a disabled
+    // icon is drawn faint. (No shader effects: the software renderer would drop them.)
+    property Component barButtonStyle: ButtonStyle {
+        background: Rectangle {
+            id: barBack
+            readonly property bool lit: control.enabled && (control.hovered || control.pressed)
+            radius: 3
+            visible: lit || control.checked
+            border.color: control.checked ? root.theme.focusFrame : root.theme.buttonFrame
+            // The icons are drawn for the theme's window colours, so the fills stay close to
+            // those (a checked button looks sunk in).
+            gradient: Gradient {
+                GradientStop {
+                    position: 0
+                    color: control.pressed ? root.theme.pressedButton1
+                           : barBack.lit ? root.theme.button1 : root.theme.inactiveTab2
+                }
+                GradientStop {
+                    position: 1
+                    color: control.pressed ? root.theme.pressedButton2
+                           : barBack.lit ? root.theme.button2 : root.theme.inactiveTab2
+                }
+            }
+        }
+        label: Item {
+            implicitWidth: 24
+            implicitHeight: 24
+            Image {
+                anchors.centerIn: parent
+                width: 24
+                height: 24
+                smooth: true
+                mipmap: true
+                source: control.iconSource
+                opacity: control.enabled ? 1 : 0.35
+            }
+        }
     }
     component BarSeparator: Item {
         width: 12

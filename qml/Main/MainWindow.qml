@@ -337,6 +337,12 @@ ApplicationWindow {
                     mainMenu: mainMenu
                     timelineView: window.timelineView
                 }
+                EmptyPaneHint {
+                    objectName: "previewHint"
+                    anchors.fill: parent
+                    visible: !window.projectOpened
+                    keys: mainMenu.fileFCOpenKeys
+                }
             }
 
             Rectangle {
@@ -358,6 +364,14 @@ ApplicationWindow {
                         anchors.fill: parent
                         timelineView: window.timelineView
                         mainView: mainView
+                    }
+                    EmptyPaneHint {
+                        objectName: "propertyHint"
+                        anchors.fill: parent
+                        visible: !window.projectOpened
+                        keys: mainMenu.fileFCOpenKeys
+                        topColor: ThemeManager.currentTheme.window2
+                        bottomColor: ThemeManager.currentTheme.window1
                     }
                 }
                 Rectangle {
@@ -413,6 +427,17 @@ ApplicationWindow {
                 anchors.fill: parent
                 mainMenu: mainMenu
                 mainView: mainView
+            }
+            // Over the lanes only: the tool rows above stay in place (their commands wait for
+            // a project too).
+            EmptyPaneHint {
+                objectName: "timelineHint"
+                x: window.timelineView.x
+                y: window.timelineView.y
+                width: window.timelineView.width
+                height: window.timelineView.height
+                visible: !window.projectOpened
+                keys: mainMenu.fileFCOpenKeys
             }
         }
     }

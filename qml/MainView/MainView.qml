@@ -316,6 +316,7 @@ FocusScope {
         id: scrollView
         objectName: "previewScroll"
         anchors.fill: parent
+        style: ThemeScrollViewStyle {}
 
         Item {
             id: content

@@ -15,6 +15,15 @@ TextAreaStyle {
     font.family: fontFamily
     font.pixelSize: pal.fontSize
     renderType: pal.renderType
+    // Scroll bars as every scroll view draws them.
+    property ThemeScrollViewStyle bars: ThemeScrollViewStyle {}
+    transientScrollBars: false
+    handleOverlap: 0
+    scrollBarBackground: bars.scrollBarBackground
+    handle: bars.handle
+    incrementControl: bars.incrementControl
+    decrementControl: bars.decrementControl
+    corner: bars.corner
     frame: Rectangle {
         color: "transparent"
         border.color: control.activeFocus ? fieldStyle.pal.focusFrame : fieldStyle.pal.controlFrame

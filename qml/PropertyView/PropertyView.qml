@@ -168,6 +168,7 @@ Item {
         id: scroll
         anchors.fill: parent
         horizontalScrollBarPolicy: Qt.ScrollBarAlwaysOff
+        style: ThemeScrollViewStyle {}
 
         Item {
             width: column.width + 20

@@ -55,6 +55,50 @@ TestCase {
         tryVerify(function() { return !child("successBox").windowVisible && !child("errorBox").windowVisible })
     }
 
+    // Until a project opens, the preview, the property panel and the lanes say how to open
+    // one, with the keys that lead there, in the current theme's colours.
+    function test_0_emptyPanesExplainHowToOpen() {
+        verify(!DataManager.projectOpened)
+        var menu = child("mainMenu")
+        // "Open FC Project" has no shortcut of its own: the File menu's Alt key leads there.
+        verify(!menu.actions.fileFCOpen.shortcut)
+        compare(menu.fileFCOpenKeys, "Alt+F")
+        compare(menu.menuKey("&File"), "Alt+F")
+        compare(menu.menuKey("R&&D &tools"), "Alt+T")
+        compare(menu.menuKey("R&&D"), "")
+
+        var panes = { previewHint: child("mainView"), propertyHint: child("propertyView"),
+                      timelineHint: child("timelineView") }
+        for (var name in panes) {
+            var hint = child(name)
+            verify(hint.visible, name)
+            // It covers its pane's contents exactly.
+            var pane = panes[name]
+            var corner = pane.mapToItem(null, 0, 0)
+            var hintCorner = hint.mapToItem(null, 0, 0)
+            compare(Qt.point(hintCorner.x, hintCorner.y), Qt.point(corner.x, corner.y), name)
+            compare(Qt.size(hint.width, hint.height), Qt.size(pane.width, pane.height), name)
+            var text = findChild(hint, "emptyPaneText")
+            compare(text.text, "Open a Fablecraft project with File > Open FC Project…")
+            compare(text.horizontalAlignment, Text.AlignHCenter)
+            compare(findChild(hint, "emptyPaneKeyText").text, menu.fileFCOpenKeys)
+            verify(findChild(hint, "emptyPaneKeys").visible)
+        }
+        // The lanes' hint leaves the tool rows above it free.
+        var bar = child("insertBar")
+        verify(child("timelineHint").mapToItem(null, 0, 0).y
+               >= bar.mapToItem(null, 0, bar.height).y)
+
+        // The texts follow a change of theme.
+        var text = findChild(child("propertyHint"), "emptyPaneText")
+        for (var theme of ["dark", "highContrastBlack", "default"]) {
+            ThemeManager.setTheme(theme)
+            verify(Qt.colorEqual(text.color, ThemeManager.currentTheme.normalText), theme)
+            verify(Qt.colorEqual(child("previewHint").gradient.stops[0].color,
+                                 ThemeManager.currentTheme.outsideArea), theme)
+        }
+    }
+
     function test_1_openingProjectResetsScene() {
         // Leftovers from an earlier scene must go when a project opens.
         Vig.TimelineDataManager.insertBlocks([Vig.TimelineDataManager.createEmptyPictureBlock()], 0, 1)
@@ -63,6 +107,10 @@ TestCase {
         compare(Vig.TimelineDataManager.blockCount, 0)
         verify(!Vig.TimelineDataManager.canUndo)
         compare(Vig.TimelineDataManager.bufferIndex, 0)
+        // The panes show the project, not the hint.
+        verify(!child("previewHint").visible)
+        verify(!child("propertyHint").visible)
+        verify(!child("timelineHint").visible)
     }
 
     function test_2_importInsertsAndConfirms() {
