@@ -16,7 +16,7 @@ public:
     ProcessMarker &operator=(const ProcessMarker &) = delete;
 
 private:
-    void *m_handle = nullptr;
+    void *handle_ = nullptr;
 };
 
 } // namespace vignetta

@@ -28,40 +28,40 @@ bool containsDigit(const QString &name)
 } // namespace
 
 DataManager::DataManager(QJSEngine *engine, QObject *parent)
-    : QObject(parent), m_engine(engine), m_plugins(engine->newArray())
+    : QObject(parent), engine_(engine), plugins_(engine->newArray())
 {
     publishAll();
 }
 
 void DataManager::setProjectOpened(bool opened)
 {
-    if (m_projectOpened == opened)
+    if (projectOpened_ == opened)
         return;
-    m_projectOpened = opened;
+    projectOpened_ = opened;
     emit projectOpenedChanged();
 }
 
 void DataManager::setProjectUrl(const QString &url)
 {
-    if (m_projectUrl == url)
+    if (projectUrl_ == url)
         return;
-    m_projectUrl = url;
+    projectUrl_ = url;
     emit projectUrlChanged();
 }
 
 void DataManager::setGameTitle(const QString &title)
 {
-    if (m_gameTitle == title)
+    if (gameTitle_ == title)
         return;
-    m_gameTitle = title;
+    gameTitle_ = title;
     emit gameTitleChanged();
 }
 
 void DataManager::setErrorFileName(const QString &name)
 {
-    if (m_errorFileName == name)
+    if (errorFileName_ == name)
         return;
-    m_errorFileName = name;
+    errorFileName_ = name;
     emit errorFileNameChanged();
 }
 
@@ -70,18 +70,18 @@ QJSValue DataManager::toScript(const project::Json &value) const
     if (value.is_null())
         return QJSValue(QJSValue::NullValue);
     // The engine's own JSON parser keeps member order and builds plain script objects.
-    QJSValue parse = m_engine->globalObject().property("JSON").property("parse");
+    QJSValue parse = engine_->globalObject().property("JSON").property("parse");
     return parse.call({QString::fromStdString(json::stringify(value))});
 }
 
 QJSValue DataManager::published(const char *member) const
 {
-    return m_tables.value(QString::fromLatin1(member), QJSValue(QJSValue::NullValue));
+    return tables_.value(QString::fromLatin1(member), QJSValue(QJSValue::NullValue));
 }
 
 void DataManager::publish(const char *member)
 {
-    m_tables.insert(QString::fromLatin1(member), toScript(m_database.table(member)));
+    tables_.insert(QString::fromLatin1(member), toScript(database_.table(member)));
 }
 
 void DataManager::publishAll()
@@ -129,12 +129,12 @@ std::optional<std::string> DataManager::readUrl(const QString &url)
 bool DataManager::loadDatabase()
 {
     clearAll();
-    const bool ok = m_database.load([this](const std::string &file) {
+    const bool ok = database_.load([this](const std::string &file) {
         return readUrl(makeDataFileUrl(QString::fromStdString(file)));
     });
     if (!ok) {
-        setErrorFileName(QString::fromStdString(m_database.errorFileName()));
-        qWarning("Unable to load %s", m_database.errorMessage().c_str());
+        setErrorFileName(QString::fromStdString(database_.errorFileName()));
+        qWarning("Unable to load %s", database_.errorMessage().c_str());
         return false;
     }
     publishAll();
@@ -144,7 +144,7 @@ bool DataManager::loadDatabase()
 bool DataManager::loadPlugins()
 {
     const std::string text =
-        readUrl(m_projectUrl + QStringLiteral("js/plugins.js")).value_or(std::string());
+        readUrl(projectUrl_ + QStringLiteral("js/plugins.js")).value_or(std::string());
     std::string error;
     const auto list = project::parsePluginScript(text, &error);
     if (!list) {
@@ -153,7 +153,7 @@ bool DataManager::loadPlugins()
         setErrorFileName(QStringLiteral("plugins.js"));
         return false;
     }
-    m_plugins = toScript(*list);
+    plugins_ = toScript(*list);
     emit pluginsChanged();
     return true;
 }
@@ -173,21 +173,21 @@ QJSValue DataManager::loadDataFile(const QString &fileName)
 
 QString DataManager::makeDataFileUrl(const QString &fileName) const
 {
-    return m_projectUrl + QStringLiteral("data/") + fileName;
+    return projectUrl_ + QStringLiteral("data/") + fileName;
 }
 
 void DataManager::clearAll()
 {
-    m_database.clear();
+    database_.clear();
     publishAll();
-    m_plugins = m_engine->newArray();
+    plugins_ = engine_->newArray();
     emit pluginsChanged();
     setErrorFileName(QString());
 }
 
 void DataManager::updateGameTitle()
 {
-    setGameTitle(QString::fromStdString(m_database.gameTitle()));
+    setGameTitle(QString::fromStdString(database_.gameTitle()));
 }
 
 QJSValue DataManager::getSystemValue(const QString &member, const QJSValue &defaultValue)
@@ -197,13 +197,13 @@ QJSValue DataManager::getSystemValue(const QString &member, const QJSValue &defa
 
 bool DataManager::setSystemValue(const QString &member, const QJSValue &value)
 {
-    QJSValue json = m_engine->globalObject().property("JSON").property("stringify").call({value});
+    QJSValue json = engine_->globalObject().property("JSON").property("stringify").call({value});
     if (!json.isString())
         return false;
     const json::ParseResult parsed = json::parseJson(json.toString().toStdString());
     if (!parsed)
         return false;
-    if (!project::setObjectValue(m_database.mutableTable("system"), member.toStdString(),
+    if (!project::setObjectValue(database_.mutableTable("system"), member.toStdString(),
                                  parsed.value))
         return false;
     publish("system");
@@ -265,7 +265,7 @@ bool DataManager::setObjectValue(const QJSValue &object, const QString &member,
     for (int i = 0; i + 1 < names.size(); ++i) {
         QJSValue next = node.property(names[i]);
         if (next.isUndefined() || next.isNull()) {
-            next = containsDigit(names[i + 1]) ? m_engine->newArray() : m_engine->newObject();
+            next = containsDigit(names[i + 1]) ? engine_->newArray() : engine_->newObject();
             node.setProperty(names[i], next);
         }
         node = next;
@@ -279,7 +279,7 @@ bool DataManager::setObjectValue(const QJSValue &object, const QString &member,
 
 QString DataManager::actorName(int id) const
 {
-    return QString::fromStdString(m_database.actorName(id));
+    return QString::fromStdString(database_.actorName(id));
 }
 
 bool DataManager::isBigCharacter(const QString &imageName) const

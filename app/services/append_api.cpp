@@ -20,8 +20,8 @@
 namespace vignetta {
 
 AppendAPI::AppendAPI(QQmlEngine *engine, QJSEngine *scriptEngine, QQuickItem *parent)
-    : QQuickItem(parent), m_engine(engine), m_scriptEngine(scriptEngine),
-      m_mimePrefix(clipboard::hostPrefix())
+    : QQuickItem(parent), engine_(engine), scriptEngine_(scriptEngine),
+      mimePrefix_(clipboard::hostPrefix())
 {
 }
 
@@ -69,7 +69,7 @@ bool AppendAPI::writeImageFile(const QUrl &url, const QVariant &image) const
 
 void AppendAPI::setClipboardDataForFC(const QString &format, const QString &data)
 {
-    clipboard::setSingleEntry(m_mimePrefix + format, data);
+    clipboard::setSingleEntry(mimePrefix_ + format, data);
 }
 
 QString AppendAPI::standardDataLocation() const

@@ -65,8 +65,8 @@ QUrl dialogStart(const QString &dir)
 } // namespace
 
 KivraAPI::KivraAPI(QQmlEngine *engine, QJSEngine *scriptEngine, QQuickItem *parent)
-    : QQuickItem(parent), m_engine(engine), m_scriptEngine(scriptEngine),
-      m_mimePrefix(clipboard::programPrefix())
+    : QQuickItem(parent), engine_(engine), scriptEngine_(scriptEngine),
+      mimePrefix_(clipboard::programPrefix())
 {
 }
 
@@ -84,8 +84,8 @@ QString KivraAPI::copyright() const
 
 void KivraAPI::collectGarbage()
 {
-    if (m_scriptEngine)
-        m_scriptEngine->collectGarbage();
+    if (scriptEngine_)
+        scriptEngine_->collectGarbage();
 }
 
 void KivraAPI::clearImageCache()
@@ -321,7 +321,7 @@ QUrl KivraAPI::getSaveFileUrl(const QString &caption, const QString &dir,
 
 void KivraAPI::setClipboardData(const QString &format, const QString &data)
 {
-    clipboard::setSingleEntry(m_mimePrefix + format, data);
+    clipboard::setSingleEntry(mimePrefix_ + format, data);
 }
 
 void KivraAPI::setClipboardText(const QString &text)
@@ -342,12 +342,12 @@ void KivraAPI::setClipboardRichText(const QString &text, const QString &richText
 
 QString KivraAPI::getClipboardData(const QString &format) const
 {
-    return clipboard::data(m_mimePrefix, format);
+    return clipboard::data(mimePrefix_, format);
 }
 
 QString KivraAPI::getClipboardFormat() const
 {
-    return clipboard::currentFormat(m_mimePrefix);
+    return clipboard::currentFormat(mimePrefix_);
 }
 
 // --- Desktop and windows ----------------------------------------------------------------------
@@ -440,7 +440,7 @@ void KivraAPI::winCaptureIMEContext()
     if (!hasGuiApplication())
         return;
     QWindow *focus = QGuiApplication::focusWindow();
-    if (!focus || m_savedImeWindow)
+    if (!focus || savedImeWindow_)
         return;
     QObject *focusObject = QGuiApplication::focusObject();
     if (!focusObject)
@@ -448,12 +448,12 @@ void KivraAPI::winCaptureIMEContext()
     QInputMethodQueryEvent query(Qt::ImEnabled);
     QCoreApplication::sendEvent(focusObject, &query);
     if (query.value(Qt::ImEnabled).toBool())
-        m_savedImeWindow = focus;
+        savedImeWindow_ = focus;
 }
 
 void KivraAPI::winRestoreIMEContext()
 {
-    if (!hasGuiApplication() || !m_savedImeWindow || !QGuiApplication::focusWindow())
+    if (!hasGuiApplication() || !savedImeWindow_ || !QGuiApplication::focusWindow())
         return;
     QGuiApplication::inputMethod()->update(Qt::ImQueryAll);
 }

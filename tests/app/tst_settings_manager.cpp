@@ -14,12 +14,12 @@ class TestSettingsManager : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_dir.isValid());
+        QVERIFY(dir_.isValid());
         QCoreApplication::setOrganizationName("VignettaTests");
         QCoreApplication::setOrganizationDomain("tests.invalid");
         QCoreApplication::setApplicationName("SettingsManagerTest");
         QSettings::setDefaultFormat(QSettings::IniFormat);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
         vignetta::registerQmlTypes();
     }
 
@@ -153,7 +153,7 @@ private:
         return result;
     }
 
-    QTemporaryDir m_dir;
+    QTemporaryDir dir_;
 };
 
 QTEST_MAIN(TestSettingsManager)
