@@ -3,7 +3,7 @@
 #include <fcntl.h>
 #include <semaphore.h>
 
-namespace vignetta {
+namespace vignetta::app {
 
 ProcessMarker::ProcessMarker(const QByteArray &name)
 {
@@ -19,4 +19,4 @@ ProcessMarker::~ProcessMarker()
         sem_close(static_cast<sem_t *>(handle_));
 }
 
-} // namespace vignetta
+} // namespace vignetta::app

@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 
-namespace vignetta {
+namespace vignetta::app {
 
 // A named, system-wide marker that a running instance exists ("VignettaMutex"). It is created at
 // start-up and kept open for the life of the process; nothing waits on it or examines it, so a
@@ -19,4 +19,4 @@ private:
     void *handle_ = nullptr;
 };
 
-} // namespace vignetta
+} // namespace vignetta::app

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-namespace vignetta {
+namespace vignetta::controls {
 
 CheckerBoardItem::CheckerBoardItem(QQuickItem *parent) : QQuickPaintedItem(parent)
 {
@@ -48,4 +48,4 @@ void CheckerBoardItem::paint(QPainter *painter)
     }
 }
 
-} // namespace vignetta
+} // namespace vignetta::controls

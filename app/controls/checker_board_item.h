@@ -2,7 +2,7 @@
 
 #include <QQuickPaintedItem>
 
-namespace vignetta {
+namespace vignetta::controls {
 
 // Paints the checkerboard behind transparent images (see ui/checkerboard.h) from the light
 // colour's stored 0-255 channels ("CheckerBoardPainter" of the module Vignetta.Controls).
@@ -40,4 +40,4 @@ private:
     double blue_ = 255;
 };
 
-} // namespace vignetta
+} // namespace vignetta::controls

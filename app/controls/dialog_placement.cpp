@@ -8,7 +8,7 @@
 
 #include <cmath>
 
-namespace vignetta {
+namespace vignetta::controls {
 
 QPoint placeModalWindow(const QRect &owner, const QPointF &point, const QSize &window,
                         const QPoint &offset, const QRect &usable)
@@ -80,4 +80,4 @@ void DialogPlacement::forgetPointer(QWindow *window) const
     }
 }
 
-} // namespace vignetta
+} // namespace vignetta::controls

@@ -12,7 +12,7 @@
 #include <QJSEngine>
 #include <QUrl>
 
-namespace vignetta {
+namespace vignetta::project {
 
 namespace {
 
@@ -119,7 +119,7 @@ std::optional<std::string> DataManager::readUrl(const QString &url)
         files::readRegularFile(QFile::encodeName(path).toStdString(), files::maxDataFileBytes);
     if (!read) {
         if (read.failure != files::ReadFailure::Missing)
-            qWarning("%s %s", qPrintable(printableText(QDir::toNativeSeparators(path))),
+            qWarning("%s %s", qPrintable(app::printableText(QDir::toNativeSeparators(path))),
                      read.error.c_str());
         return std::nullopt;
     }
@@ -165,7 +165,7 @@ QJSValue DataManager::loadDataFile(const QString &fileName)
     const auto value = text ? project::parseDataFile(*text, &error) : std::nullopt;
     if (!value) {
         if (text)
-            qWarning("%s: %s", qPrintable(printableText(fileName)), error.c_str());
+            qWarning("%s: %s", qPrintable(app::printableText(fileName)), error.c_str());
         return QJSValue(QJSValue::NullValue);
     }
     return toScript(*value);
@@ -287,4 +287,4 @@ bool DataManager::isBigCharacter(const QString &imageName) const
     return project::isBigCharacter(imageName.toStdString());
 }
 
-} // namespace vignetta
+} // namespace vignetta::project

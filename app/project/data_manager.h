@@ -8,7 +8,7 @@
 
 class QJSEngine;
 
-namespace vignetta {
+namespace vignetta::project {
 
 // The open project's folder, title and game database for the interface ("DataManager" of the
 // module Vignetta.Project). The tables reach QML as script values parsed once per load, so a
@@ -118,4 +118,4 @@ private:
     QString errorFileName_;
 };
 
-} // namespace vignetta
+} // namespace vignetta::project

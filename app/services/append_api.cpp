@@ -17,7 +17,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-namespace vignetta {
+namespace vignetta::services {
 
 AppendAPI::AppendAPI(QQmlEngine *engine, QJSEngine *scriptEngine, QQuickItem *parent)
     : QQuickItem(parent), engine_(engine), scriptEngine_(scriptEngine),
@@ -27,7 +27,7 @@ AppendAPI::AppendAPI(QQmlEngine *engine, QJSEngine *scriptEngine, QQuickItem *pa
 
 QString AppendAPI::locale() const
 {
-    return interfaceLocale(LocaleAliases::Standard);
+    return app::interfaceLocale(app::LocaleAliases::Standard);
 }
 
 QStringList AppendAPI::recursiveJsonList(const QString &path) const
@@ -88,4 +88,4 @@ void AppendAPI::setSizeHorCursor()
     pushOverrideCursor(Qt::SizeHorCursor);
 }
 
-} // namespace vignetta
+} // namespace vignetta::services

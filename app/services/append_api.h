@@ -10,7 +10,7 @@ class QImage;
 class QJSEngine;
 class QQmlEngine;
 
-namespace vignetta {
+namespace vignetta::services {
 
 // The second native service object (QML singleton "AppendAPI" of "Kivra.append" 1.0): the host
 // editor's clipboard format, the per-user data folder, saving images, listing JSON files and two
@@ -47,4 +47,4 @@ private:
     QString mimePrefix_;
 };
 
-} // namespace vignetta
+} // namespace vignetta::services

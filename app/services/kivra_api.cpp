@@ -30,7 +30,7 @@
 
 #include <cmath>
 
-namespace vignetta {
+namespace vignetta::services {
 
 namespace {
 
@@ -74,7 +74,7 @@ KivraAPI::KivraAPI(QQmlEngine *engine, QJSEngine *scriptEngine, QQuickItem *pare
 
 QString KivraAPI::locale() const
 {
-    return interfaceLocale(LocaleAliases::WithSingaporeAsCn);
+    return app::interfaceLocale(app::LocaleAliases::WithSingaporeAsCn);
 }
 
 QString KivraAPI::copyright() const
@@ -90,7 +90,7 @@ void KivraAPI::collectGarbage()
 
 void KivraAPI::clearImageCache()
 {
-    clearImageCaches();
+    app::clearImageCaches();
 }
 
 void KivraAPI::setWaitCursor()
@@ -417,7 +417,7 @@ bool KivraAPI::isCursorInWindow(QObject *window) const
 
 bool KivraAPI::isBlackListedDisplayDevice() const
 {
-    return vignetta::isBlackListedDisplayDevice();
+    return vignetta::services::isBlackListedDisplayDevice();
 }
 
 QColor KivraAPI::alphaizeColor(const QColor &color, double ratio) const
@@ -475,4 +475,4 @@ bool KivraAPI::fcToolsEnabled() const
     return false;
 }
 
-} // namespace vignetta
+} // namespace vignetta::services

@@ -12,7 +12,7 @@ class QJSEngine;
 class QQmlEngine;
 class QWindow;
 
-namespace vignetta {
+namespace vignetta::services {
 
 // The native services the QML code reaches files, dialogs, the program's clipboard formats,
 // screens, cursors and the input method through (QML singleton "KivraAPI" of "Kivra.fab" 1.0).
@@ -116,4 +116,4 @@ private:
     QPointer<QWindow> savedImeWindow_;
 };
 
-} // namespace vignetta
+} // namespace vignetta::services

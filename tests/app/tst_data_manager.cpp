@@ -11,7 +11,7 @@
 
 #include <sys/stat.h>
 
-using vignetta::DataManager;
+using vignetta::project::DataManager;
 
 // DataManager on project folders written to a temporary directory.
 class TestDataManager : public QObject

@@ -46,7 +46,7 @@ void TestDialogScreens::initTestCase()
     QCoreApplication::setApplicationName("DialogScreens");
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
-    vignetta::registerQmlTypes();
+    vignetta::app::registerQmlTypes();
     outDir_ = QStringLiteral(VIGNETTA_BIN_DIR "/../screens");
     QDir().mkpath(outDir_);
 

@@ -38,7 +38,7 @@ void TestPropertyScreens::initTestCase()
     QCoreApplication::setApplicationName("PropertyScreens");
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
-    vignetta::registerQmlTypes();
+    vignetta::app::registerQmlTypes();
     outDir_ = QStringLiteral(VIGNETTA_BIN_DIR "/../screens");
     QDir().mkpath(outDir_);
 

@@ -20,7 +20,7 @@ private slots:
         QCoreApplication::setApplicationName("SettingsManagerTest");
         QSettings::setDefaultFormat(QSettings::IniFormat);
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
-        vignetta::registerQmlTypes();
+        vignetta::app::registerQmlTypes();
     }
 
     void init() { QSettings().clear(); }

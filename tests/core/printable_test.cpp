@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-using vignetta::printable;
+using vignetta::common::printable;
 
 TEST(Printable, ControlCharactersAreShownNotSent)
 {
@@ -22,7 +22,7 @@ TEST(Printable, ControlCharactersAreShownNotSent)
 
 TEST(Printable, LogLinesKeepTheirLineBreaks)
 {
-    EXPECT_EQ(vignetta::printableLines("Unable to load file \x1b]0;title\a.\n\tat line 2"),
+    EXPECT_EQ(vignetta::common::printableLines("Unable to load file \x1b]0;title\a.\n\tat line 2"),
               "Unable to load file \\u001b]0;title\\u0007.\n\tat line 2");
 }
 
