@@ -2,7 +2,7 @@
 
 #include <QGuiApplication>
 
-namespace vignetta {
+namespace vignetta::app {
 
 void applyApplicationIdentity()
 {
@@ -24,4 +24,4 @@ QIcon applicationIcon()
     return icon;
 }
 
-} // namespace vignetta
+} // namespace vignetta::app

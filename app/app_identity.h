@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <QString>
 
-namespace vignetta {
+namespace vignetta::app {
 
 // The application's identity. The application and organisation names also place the per-user
 // settings store ($XDG_CONFIG_HOME/VignettaWorks/Vignetta.conf) and the per-user data folder
@@ -23,4 +23,4 @@ void applyApplicationIdentity();
 // The application icon at each size it is drawn in (16 to 256 pixels), from the resources.
 QIcon applicationIcon();
 
-} // namespace vignetta
+} // namespace vignetta::app

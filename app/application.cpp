@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileOpenEvent>
 
-namespace vignetta {
+namespace vignetta::app {
 
 Application::Application(int &argc, char **argv) : QApplication(argc, argv) {}
 
@@ -28,4 +28,4 @@ QUrl projectUrlFromArgument(const QString &argument, const QString &workingDir)
     return QUrl::fromLocalFile(path);
 }
 
-} // namespace vignetta
+} // namespace vignetta::app

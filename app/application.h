@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QUrl>
 
-namespace vignetta {
+namespace vignetta::app {
 
 // The application object. It remembers the project file the program was asked to open at start,
 // from the command line or from the platform's file-open event.
@@ -26,4 +26,4 @@ protected:
 // empty URL.
 QUrl projectUrlFromArgument(const QString &argument, const QString &workingDir);
 
-} // namespace vignetta
+} // namespace vignetta::app

@@ -8,7 +8,7 @@
 #define VIGNETTA_DATA_FROM_BIN "../share/vignetta"
 #endif
 
-namespace vignetta {
+namespace vignetta::app {
 
 QString applicationDataFolder(const QString &name, const QString &applicationDir)
 {
@@ -28,4 +28,4 @@ QString applicationDataFolder(const QString &name)
     return applicationDataFolder(name, QCoreApplication::applicationDirPath());
 }
 
-} // namespace vignetta
+} // namespace vignetta::app

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace vignetta {
+namespace vignetta::app {
 
 // Where the program's shipped data folders ("Help", "Presets") are. A build tree keeps them
 // beside the executable; an installation keeps them in its data folder, <prefix>/share/vignetta,
@@ -14,4 +14,4 @@ QString applicationDataFolder(const QString &name);
 // The same lookup for an executable living in `applicationDir`.
 QString applicationDataFolder(const QString &name, const QString &applicationDir);
 
-} // namespace vignetta
+} // namespace vignetta::app

@@ -2,7 +2,7 @@
 
 #include <map>
 
-namespace vignetta {
+namespace vignetta::app {
 
 namespace {
 
@@ -28,4 +28,4 @@ void clearImageCaches()
         entry.second();
 }
 
-} // namespace vignetta
+} // namespace vignetta::app

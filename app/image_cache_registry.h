@@ -4,7 +4,7 @@
 
 #include <functional>
 
-namespace vignetta {
+namespace vignetta::app {
 
 // Image loaders register here how their decoded-image tables are emptied; KivraAPI's
 // clearImageCache() empties them all. A loader registers once, under its own key (registering
@@ -14,4 +14,4 @@ void setImageCacheClearer(const QString &key, std::function<void()> clearer);
 // Runs every registered clearer, in the order of their keys. Does nothing when none is registered.
 void clearImageCaches();
 
-} // namespace vignetta
+} // namespace vignetta::app

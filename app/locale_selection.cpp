@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QLocale>
 
-namespace vignetta {
+namespace vignetta::app {
 
 QString catalogueNameFor(const QString &name, LocaleAliases aliases)
 {
@@ -66,4 +66,4 @@ QString interfaceLocale(LocaleAliases aliases)
     return selectInterfaceLocale(QLocale::system().name(), folder, aliases);
 }
 
-} // namespace vignetta
+} // namespace vignetta::app

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace vignetta {
+namespace vignetta::app {
 
 // How the interface language is chosen. The result names a catalogue under ":/translations/"
 // ("de_DE", "zh_CN", ...) or is "en_US", for which no catalogue exists.
@@ -27,4 +27,4 @@ QString selectInterfaceLocale(const QString &systemLocaleName, const QString &fo
 // selectInterfaceLocale() for the running program: the system locale and the application folder.
 QString interfaceLocale(LocaleAliases aliases = LocaleAliases::Standard);
 
-} // namespace vignetta
+} // namespace vignetta::app

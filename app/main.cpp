@@ -2,5 +2,5 @@
 
 int main(int argc, char *argv[])
 {
-    return vignetta::runApplication(argc, argv);
+    return vignetta::app::runApplication(argc, argv);
 }

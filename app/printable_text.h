@@ -4,13 +4,13 @@
 
 #include "common/printable.h"
 
-namespace vignetta {
+namespace vignetta::app {
 
 // A file name, picture name or other user data made safe to quote in a log line (see
 // printable()): control characters cannot reach the terminal as escape sequences.
 inline QString printableText(const QString &text)
 {
-    return QString::fromStdString(printable(text.toStdString()));
+    return QString::fromStdString(common::printable(text.toStdString()));
 }
 
-} // namespace vignetta
+} // namespace vignetta::app

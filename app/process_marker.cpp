@@ -3,20 +3,20 @@
 #include <fcntl.h>
 #include <semaphore.h>
 
-namespace vignetta {
+namespace vignetta::app {
 
 ProcessMarker::ProcessMarker(const QByteArray &name)
 {
     // Created if missing, opened if another instance made it; the outcome is not examined.
     sem_t *handle = sem_open(('/' + name).constData(), O_CREAT, 0600, 1);
     if (handle != SEM_FAILED)
-        m_handle = handle;
+        handle_ = handle;
 }
 
 ProcessMarker::~ProcessMarker()
 {
-    if (m_handle)
-        sem_close(static_cast<sem_t *>(m_handle));
+    if (handle_)
+        sem_close(static_cast<sem_t *>(handle_));
 }
 
-} // namespace vignetta
+} // namespace vignetta::app

@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 
-namespace vignetta {
+namespace vignetta::app {
 
 // A named, system-wide marker that a running instance exists ("VignettaMutex"). It is created at
 // start-up and kept open for the life of the process; nothing waits on it or examines it, so a
@@ -16,7 +16,7 @@ public:
     ProcessMarker &operator=(const ProcessMarker &) = delete;
 
 private:
-    void *m_handle = nullptr;
+    void *handle_ = nullptr;
 };
 
-} // namespace vignetta
+} // namespace vignetta::app

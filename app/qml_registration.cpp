@@ -8,25 +8,27 @@
 #include "bridge/constants.h"
 #include "bridge/lane_list_model.h"
 #include "bridge/timeline_data_manager.h"
+#include "controls/checker_board_item.h"
+#include "controls/dialog_placement.h"
+#include "frame/file_names.h"
+#include "frame/heavy_process_timer.h"
+#include "frame/main_frame.h"
+#include "frame/screen_zoom.h"
 #include "image_cache_registry.h"
 #include "mainview/main_view_controller.h"
+#include "presets/file_copier.h"
+#include "presets/preset_collections.h"
 #include "preview/image_loader.h"
 #include "preview/preview_body.h"
 #include "preview/text_canvas.h"
 #include "preview/text_excerpt.h"
 #include "preview/thumbnail.h"
+#include "project/data_manager.h"
+#include "property/property_registration.h"
+#include "recovery/recovery_manager.h"
 #include "services/append_api.h"
 #include "services/kivra_api.h"
 #include "services/tutorial_manager.h"
-#include "frame/heavy_process_timer.h"
-#include "frame/main_frame.h"
-#include "controls/checker_board_item.h"
-#include "controls/dialog_placement.h"
-#include "project/data_manager.h"
-#include "recovery/recovery_manager.h"
-#include "property/property_registration.h"
-#include "presets/file_copier.h"
-#include "presets/preset_collections.h"
 #include "timeline/block_window_model.h"
 #include "timeline/ghost_model.h"
 #include "timeline/ruler_scale.h"
@@ -34,27 +36,27 @@
 #include "timeline/timeline_controller.h"
 #include "timeline/visible_blocks_model.h"
 
-namespace vignetta {
+namespace vignetta::app {
 
 void registerQmlTypes()
 {
     // Each subsystem adds its registrations here, in start-up order.
 
     // --- Native services: module "Kivra.fab" 1.0 -----------------------------------------------
-    qmlRegisterSingletonType<KivraAPI>(
+    qmlRegisterSingletonType<services::KivraAPI>(
         "Kivra.fab", 1, 0, "KivraAPI",
         [](QQmlEngine *engine, QJSEngine *scriptEngine) -> QObject * {
-            return new KivraAPI(engine, scriptEngine);
+            return new services::KivraAPI(engine, scriptEngine);
         });
-    qmlRegisterSingletonType<TutorialManager>(
+    qmlRegisterSingletonType<services::TutorialManager>(
         "Kivra.fab", 1, 0, "TutorialManager",
-        [](QQmlEngine *, QJSEngine *) -> QObject * { return new TutorialManager; });
+        [](QQmlEngine *, QJSEngine *) -> QObject * { return new services::TutorialManager; });
 
     // --- Append services: module "Kivra.append" 1.0 --------------------------------------------
-    qmlRegisterSingletonType<AppendAPI>(
+    qmlRegisterSingletonType<services::AppendAPI>(
         "Kivra.append", 1, 0, "AppendAPI",
         [](QQmlEngine *engine, QJSEngine *scriptEngine) -> QObject * {
-            return new AppendAPI(engine, scriptEngine);
+            return new services::AppendAPI(engine, scriptEngine);
         });
 
     // --- Preview: painted items of "Kivra.append" 1.0 ------------------------------------------
@@ -72,11 +74,18 @@ void registerQmlTypes()
     // --- Main view: the scene sampled for the preview, and the picture frames' drag -----------
     qmlRegisterType<mainview::MainViewController>("Vignetta.MainView", 1, 0, "MainViewController");
 
-    // --- Main window frame: deferred heavy operations, zoom steps, placement, import check --
-    qmlRegisterType<app::HeavyProcessTimer>("Vignetta.Frame", 1, 0, "HeavyProcessTimer");
-    qmlRegisterSingletonType<app::MainFrame>(
+    // --- Main window frame: deferred heavy operations, window geometry and import check, zoom
+    // steps, file names and data folders -----------------------------------------------------
+    qmlRegisterType<HeavyProcessTimer>("Vignetta.Frame", 1, 0, "HeavyProcessTimer");
+    qmlRegisterSingletonType<MainFrame>(
         "Vignetta.Frame", 1, 0, "MainFrame",
-        [](QQmlEngine *, QJSEngine *) -> QObject * { return new app::MainFrame; });
+        [](QQmlEngine *, QJSEngine *) -> QObject * { return new MainFrame; });
+    qmlRegisterSingletonType<ScreenZoom>(
+        "Vignetta.Frame", 1, 0, "ScreenZoom",
+        [](QQmlEngine *, QJSEngine *) -> QObject * { return new ScreenZoom; });
+    qmlRegisterSingletonType<FileNames>(
+        "Vignetta.Frame", 1, 0, "FileNames",
+        [](QQmlEngine *, QJSEngine *) -> QObject * { return new FileNames; });
 
     // --- Scene document: "Vignetta.Scene" 1.0 -------------------------------------------------
     // Imported by the views as `import Vignetta.Scene 1.0 as Vig`.
@@ -110,15 +119,16 @@ void registerQmlTypes()
 
     // --- UI foundation and project data -----------------------------------------------------
     // DataManager: the open project's folder, title, database and plugin list.
-    qmlRegisterSingletonType<DataManager>(
-        "Vignetta.Project", 1, 0, "DataManager",
-        [](QQmlEngine *engine, QJSEngine *) -> QObject * { return new DataManager(engine); });
+    qmlRegisterSingletonType<project::DataManager>(
+        "Vignetta.Project", 1, 0, "DataManager", [](QQmlEngine *engine, QJSEngine *) -> QObject * {
+            return new project::DataManager(engine);
+        });
     // DialogPlacement: the screen area and position of modal windows (ModalWindow.qml).
-    qmlRegisterSingletonType<DialogPlacement>(
+    qmlRegisterSingletonType<controls::DialogPlacement>(
         "Vignetta.Controls", 1, 0, "DialogPlacement",
-        [](QQmlEngine *, QJSEngine *) -> QObject * { return new DialogPlacement; });
+        [](QQmlEngine *, QJSEngine *) -> QObject * { return new controls::DialogPlacement; });
     // CheckerBoardPainter: the checkerboard behind transparent images (CheckerBoard2.qml).
-    qmlRegisterType<CheckerBoardItem>("Vignetta.Controls", 1, 0, "CheckerBoardPainter");
+    qmlRegisterType<controls::CheckerBoardItem>("Vignetta.Controls", 1, 0, "CheckerBoardPainter");
     // --- end of UI foundation and project data ------------------------------------------------
 
     // --- Audio preview: "Vignetta.Audio" 1.0 ---------------------------------------------------
@@ -136,4 +146,4 @@ void registerQmlTypes()
     qmlRegisterType<presets::FileCopier>("Vignetta.Presets", 1, 0, "FileCopier");
 }
 
-} // namespace vignetta
+} // namespace vignetta::app

@@ -22,7 +22,7 @@
 #include <memory>
 #include <unistd.h>
 
-namespace vignetta {
+namespace vignetta::app {
 
 namespace {
 
@@ -32,7 +32,8 @@ namespace {
 void bareTextMessageHandler(QtMsgType, const QMessageLogContext &, const QString &message)
 {
     const QByteArray utf8 = message.toUtf8();
-    const std::string safe = printableLines(std::string_view(utf8.constData(), utf8.size()));
+    const std::string safe =
+        common::printableLines(std::string_view(utf8.constData(), utf8.size()));
     const QByteArray text = QByteArray::fromStdString(safe) + '\n';
     std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
     std::fflush(stderr);
@@ -119,4 +120,4 @@ int runApplication(int argc, char **argv)
     return exitCode;
 }
 
-} // namespace vignetta
+} // namespace vignetta::app

@@ -364,8 +364,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     // As the editor chooses: the software scene graph where OpenGL runs on the processor.
     app::chooseSceneGraphBackend();
-    applyApplicationIdentity();
-    registerQmlTypes();
+    app::applyApplicationIdentity();
+    app::registerQmlTypes();
     sinceStart.start();
 
     const QString project = work.path() + "/Sample";

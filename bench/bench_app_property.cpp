@@ -173,7 +173,7 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     QCoreApplication::setOrganizationName("VignettaBench");
     QCoreApplication::setApplicationName("PropertyBench");
-    vignetta::registerQmlTypes();
+    vignetta::app::registerQmlTypes();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     return 0;

@@ -418,8 +418,8 @@ BENCHMARK(BM_Playback600Frames)
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    applyApplicationIdentity();
-    registerQmlTypes();
+    app::applyApplicationIdentity();
+    app::registerQmlTypes();
     QQuickView view;
     view.setResizeMode(QQuickView::SizeRootObjectToView);
     view.resize(1600, 600);

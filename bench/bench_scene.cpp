@@ -121,7 +121,7 @@ void BM_ConversionToText(benchmark::State &state)
 }
 BENCHMARK(BM_ConversionToText)->Unit(benchmark::kMillisecond);
 
-// "Copy As Event" as the editor runs it now: the text built directly, its length counted
+// "Copy As Event" as the editor runs it: the text built directly, its length counted
 // against the clipboard's bound.
 void BM_ConversionToBoundedText(benchmark::State &state)
 {

@@ -28,7 +28,7 @@ int runCheck(const std::vector<std::string> &args)
     const int blocks = doc->numBlock();
     // The file name is the user's: shown with its control characters escaped.
     const bool printed = printLine(
-        printable(args[0]) + ": ok, " + std::to_string(blocks) +
+        common::printable(args[0]) + ": ok, " + std::to_string(blocks) +
         (blocks == 1 ? " block" : " blocks") + " (" + std::to_string(markers) +
         (markers == 1 ? " marker" : " markers") + ") on lanes 0 to " +
         std::to_string(doc->getLastLaneId()) + ", ending at frame " + std::to_string(lastFrame));

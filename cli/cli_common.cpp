@@ -17,7 +17,7 @@ namespace vignetta::cli {
 
 void printError(const std::string &message)
 {
-    std::cerr << "vignetta-cli: " << printable(message) << '\n';
+    std::cerr << "vignetta-cli: " << common::printable(message) << '\n';
 }
 
 int usageError(const std::string &message)

@@ -50,7 +50,7 @@ int main(int argc, char **argv)
         return finishOutput(printText(text) ? exit_ok : exit_bad_input);
     }
     if (command == "--version") {
-        const std::string line = std::string("vignetta-cli ") + vignetta::versionString();
+        const std::string line = std::string("vignetta-cli ") + vignetta::common::versionString();
         return finishOutput(printLine(line) ? exit_ok : exit_bad_input);
     }
     // Every command's output is checked once more at the end: a full disk may only report its

@@ -6,10 +6,42 @@
 #include <QJSEngine>
 
 #include "bridge/json_qt.h"
+#include "scene/block_change.h"
 
 namespace vignetta::bridge {
 
 using scene::Block;
+
+namespace {
+
+// The roles whose values differ between two versions of a block.
+QVector<int> changedRoles(const Block &before, const Block &after)
+{
+    const scene::BlockChange change = scene::blockChange(before, after);
+    QVector<int> roles;
+    if (change.lane)
+        roles << BlockListModel::LaneIdRole;
+    if (change.start)
+        roles << BlockListModel::BlockStartRole;
+    if (change.delay)
+        roles << BlockListModel::BlockDelayRole;
+    if (change.start || change.delay)
+        roles << BlockListModel::BlockEndRole;
+    if (change.mode)
+        roles << BlockListModel::BlockModeRole << BlockListModel::ResizableRole
+              << BlockListModel::MinDelayRole << BlockListModel::MaxDelayRole;
+    if (change.imageName)
+        roles << BlockListModel::ImageNameRole;
+    if (change.messageText)
+        roles << BlockListModel::MessageTextRole;
+    if (change.comment)
+        roles << BlockListModel::CommentRole;
+    if (change.eventData)
+        roles << BlockListModel::EventDataRole;
+    return roles;
+}
+
+} // namespace
 
 BlockListModel::BlockListModel(int laneId, QObject *parent)
     : QAbstractListModel(parent), laneId_(laneId)
@@ -148,8 +180,11 @@ void BlockListModel::sync(const scene::Lane *lane)
             blocks_.insert(blocks_.begin() + row, b);
             endInsertRows();
         } else if (blocks_[i] != b) {
+            const QVector<int> roles = changedRoles(blocks_[i], b);
             blocks_[i] = b;
-            emit dataChanged(index(row), index(row));
+            // Only the outer keys differ when no role does: nothing a view shows has changed.
+            if (!roles.isEmpty())
+                emit dataChanged(index(row), index(row), roles);
         } else {
             blocks_[i] = b; // share the document's copy
         }

@@ -4,15 +4,6 @@
 
 namespace vignetta::bridge {
 
-namespace {
-
-QString tr(const char *text, const char *disambiguation = nullptr)
-{
-    return QCoreApplication::translate("Constants", text, disambiguation);
-}
-
-} // namespace
-
 QString Constants::applicationTitle()
 {
     return tr("Vignetta");

@@ -34,7 +34,7 @@ namespace vignetta::bridge {
 // to 100, and an undefined value (an editor that has no value yet must not blank the field).
 //
 // Snapshots: the plain mutators (clearData, appendLane, appendBlock, deleteBlock) take
-// none, as before. The editing operations insertBlocks, insertNewBlock, moveBlocks, moveMarker,
+// none. The editing operations insertBlocks, insertNewBlock, moveBlocks, moveMarker,
 // deleteBlocks and addLane take exactly one snapshot when they changed the document, and none
 // when they were refused; callers must not push another.
 class TimelineDataManager : public QObject

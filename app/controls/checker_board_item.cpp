@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-namespace vignetta {
+namespace vignetta::controls {
 
 CheckerBoardItem::CheckerBoardItem(QQuickItem *parent) : QQuickPaintedItem(parent)
 {
@@ -24,15 +24,15 @@ void CheckerBoardItem::setChannel(double &channel, double value)
 
 QColor CheckerBoardItem::lightColor() const
 {
-    return QColor::fromRgbF(ui::checkerLightChannel(m_red), ui::checkerLightChannel(m_green),
-                            ui::checkerLightChannel(m_blue));
+    return QColor::fromRgbF(ui::checkerLightChannel(red_), ui::checkerLightChannel(green_),
+                            ui::checkerLightChannel(blue_));
 }
 
 QColor CheckerBoardItem::darkColor() const
 {
-    return QColor::fromRgbF(ui::checkerDarkChannel(ui::checkerLightChannel(m_red)),
-                            ui::checkerDarkChannel(ui::checkerLightChannel(m_green)),
-                            ui::checkerDarkChannel(ui::checkerLightChannel(m_blue)));
+    return QColor::fromRgbF(ui::checkerDarkChannel(ui::checkerLightChannel(red_)),
+                            ui::checkerDarkChannel(ui::checkerLightChannel(green_)),
+                            ui::checkerDarkChannel(ui::checkerLightChannel(blue_)));
 }
 
 void CheckerBoardItem::paint(QPainter *painter)
@@ -48,4 +48,4 @@ void CheckerBoardItem::paint(QPainter *painter)
     }
 }
 
-} // namespace vignetta
+} // namespace vignetta::controls

@@ -2,7 +2,7 @@
 
 #include <QQuickPaintedItem>
 
-namespace vignetta {
+namespace vignetta::controls {
 
 // Paints the checkerboard behind transparent images (see ui/checkerboard.h) from the light
 // colour's stored 0-255 channels ("CheckerBoardPainter" of the module Vignetta.Controls).
@@ -18,12 +18,12 @@ class CheckerBoardItem : public QQuickPaintedItem
 public:
     explicit CheckerBoardItem(QQuickItem *parent = nullptr);
 
-    double red() const { return m_red; }
-    double green() const { return m_green; }
-    double blue() const { return m_blue; }
-    void setRed(double v) { setChannel(m_red, v); }
-    void setGreen(double v) { setChannel(m_green, v); }
-    void setBlue(double v) { setChannel(m_blue, v); }
+    double red() const { return red_; }
+    double green() const { return green_; }
+    double blue() const { return blue_; }
+    void setRed(double v) { setChannel(red_, v); }
+    void setGreen(double v) { setChannel(green_, v); }
+    void setBlue(double v) { setChannel(blue_, v); }
     QColor lightColor() const;
     QColor darkColor() const;
 
@@ -35,9 +35,9 @@ signals:
 private:
     void setChannel(double &channel, double value);
 
-    double m_red = 255;
-    double m_green = 255;
-    double m_blue = 255;
+    double red_ = 255;
+    double green_ = 255;
+    double blue_ = 255;
 };
 
-} // namespace vignetta
+} // namespace vignetta::controls

@@ -10,7 +10,7 @@
 
 #include "frame/window_placement.h"
 
-namespace vignetta {
+namespace vignetta::controls {
 
 QPoint placeModalWindow(const QRect &owner, const QPointF &point, const QSize &window,
                         const QPoint &offset, const QRect &usable)
@@ -82,4 +82,4 @@ void DialogPlacement::forgetPointer(QWindow *window) const
     }
 }
 
-} // namespace vignetta
+} // namespace vignetta::controls

@@ -8,7 +8,7 @@
 class QQuickItem;
 class QWindow;
 
-namespace vignetta {
+namespace vignetta::controls {
 
 // Where a modal window opens: centred on a reference point of its owner window, moved by an
 // offset, kept inside the owner while it is smaller than the owner, then kept inside the
@@ -50,4 +50,4 @@ public:
     Q_INVOKABLE void forgetPointer(QWindow *window) const;
 };
 
-} // namespace vignetta
+} // namespace vignetta::controls

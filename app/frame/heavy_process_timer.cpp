@@ -8,9 +8,9 @@ namespace vignetta::app {
 
 HeavyProcessTimer::HeavyProcessTimer(QObject *parent) : QObject(parent)
 {
-    m_timer.setSingleShot(true);
-    m_timer.setInterval(1);
-    connect(&m_timer, &QTimer::timeout, this, &HeavyProcessTimer::fire);
+    timer_.setSingleShot(true);
+    timer_.setInterval(1);
+    connect(&timer_, &QTimer::timeout, this, &HeavyProcessTimer::fire);
 }
 
 HeavyProcessTimer::~HeavyProcessTimer()
@@ -21,14 +21,14 @@ HeavyProcessTimer::~HeavyProcessTimer()
 
 void HeavyProcessTimer::run(const QJSValue &callback)
 {
-    if (m_timer.isActive()) {
-        m_timer.stop();
+    if (timer_.isActive()) {
+        timer_.stop();
         popCursor();
     }
     QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    m_cursorPushed = true;
-    m_callback = callback;
-    m_timer.start();
+    cursorPushed_ = true;
+    callback_ = callback;
+    timer_.start();
     emit pendingChanged();
 }
 
@@ -36,10 +36,10 @@ void HeavyProcessTimer::fire()
 {
     // The callback may itself ask for the next long step (an open dialog that then opens the
     // project): that request pushes its own cursor, so ours is popped only after the call.
-    QJSValue callback = m_callback;
-    m_callback = QJSValue();
-    const bool ownCursor = m_cursorPushed;
-    m_cursorPushed = false;
+    QJSValue callback = callback_;
+    callback_ = QJSValue();
+    const bool ownCursor = cursorPushed_;
+    cursorPushed_ = false;
 
     if (callback.isCallable()) {
         const QJSValue result = callback.call();
@@ -55,9 +55,9 @@ void HeavyProcessTimer::fire()
 
 void HeavyProcessTimer::popCursor()
 {
-    if (m_cursorPushed) {
+    if (cursorPushed_) {
         QGuiApplication::restoreOverrideCursor();
-        m_cursorPushed = false;
+        cursorPushed_ = false;
     }
 }
 

@@ -22,8 +22,8 @@ public:
 
     Q_INVOKABLE void run(const QJSValue &callback);
 
-    bool isPending() const { return m_cursorPushed; }
-    int interval() const { return m_timer.interval(); }
+    bool isPending() const { return cursorPushed_; }
+    int interval() const { return timer_.interval(); }
 
 signals:
     void pendingChanged();
@@ -32,9 +32,9 @@ private:
     void fire();
     void popCursor();
 
-    QTimer m_timer;
-    QJSValue m_callback;
-    bool m_cursorPushed = false;
+    QTimer timer_;
+    QJSValue callback_;
+    bool cursorPushed_ = false;
 };
 
 } // namespace vignetta::app

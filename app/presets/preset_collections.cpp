@@ -26,7 +26,7 @@ std::filesystem::path toFsPath(const QString &pathOrUrl)
 
 QString escaped(const std::string &text)
 {
-    return QString::fromStdString(printable(text));
+    return QString::fromStdString(common::printable(text));
 }
 
 QVariantMap verdict(bool ok, const QString &error, const QStringList &assets = {})
@@ -39,7 +39,7 @@ QVariantMap verdict(bool ok, const QString &error, const QStringList &assets = {
 
 PresetCollections::PresetCollections(QObject *parent)
     : QObject(parent),
-      builtInFolder_(applicationDataFolder(QStringLiteral("Presets"))),
+      builtInFolder_(app::applicationDataFolder(QStringLiteral("Presets"))),
       userFolder_(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
                   QStringLiteral("/Presets"))
 {

@@ -91,7 +91,7 @@ void ImageLoader::clearImages()
 
 QImage ImageLoader::decode(const QString &localPath)
 {
-    const QString shown = printableText(localPath);
+    const QString shown = app::printableText(localPath);
     const files::FileReadResult read = files::readRegularFile(
         QFile::encodeName(localPath).toStdString(), files::maxPictureFileBytes);
     if (!read) {

@@ -42,7 +42,6 @@ public:
     void clearImages();
 
     int cachedImageCount() const { return images_.size(); }
-    qint64 cachedBytes() const { return bytes_; }
     qint64 maxBytes() const { return maxBytes_; }
     // Releases images at once when they exceed the new bound.
     void setMaxBytes(qint64 bytes);

@@ -68,14 +68,14 @@ bool PictureCache::keep(const QString &key, const QString &name, const QImage &i
         entry.gray = makeGrayCopy(entry.picture);
     if (entry.picture.isNull() || entry.gray.isNull()) {
         qWarning("Not enough memory for the picture '%s'; it is left out",
-                 qUtf8Printable(printableText(name)));
+                 qUtf8Printable(app::printableText(name)));
         return false;
     }
     entry.bytes = entry.picture.sizeInBytes() + entry.gray.sizeInBytes();
     if (entry.bytes > maxBytes_) {
         qWarning("The picture '%s' (%dx%d) needs more than the %lld MB the preview may hold; it "
                  "is left out",
-                 qUtf8Printable(printableText(name)), image.width(), image.height(),
+                 qUtf8Printable(app::printableText(name)), image.width(), image.height(),
                  maxBytes_ >> 20);
         return false;
     }
@@ -99,7 +99,8 @@ void PictureCache::releaseOldest(qint64 needed, const QString &spare)
         QStringList released;
         for (auto it = names_.constBegin(); it != names_.constEnd(); ++it) {
             if (it.value() == oldest.key())
-                released.append(QLatin1Char('\'') + printableText(it.key()) + QLatin1Char('\''));
+                released.append(QLatin1Char('\'') + app::printableText(it.key()) +
+                                QLatin1Char('\''));
         }
         qWarning("The preview holds %lld MB of pictures at most: %s released until it is drawn "
                  "again",

@@ -184,14 +184,14 @@ QObject *TextCanvas::dataManager() const
 
 void TextCanvas::setDataManager(QObject *manager)
 {
-    auto *dm = qobject_cast<DataManager *>(manager);
+    auto *dm = qobject_cast<project::DataManager *>(manager);
     if (dataManager_ == dm)
         return;
     if (dataManager_)
         disconnect(dataManager_, nullptr, this, nullptr);
     dataManager_ = dm;
     if (dm)
-        connect(dm, &DataManager::databaseChanged, this, &TextCanvas::readNames);
+        connect(dm, &project::DataManager::databaseChanged, this, &TextCanvas::readNames);
     readNames();
     emit inputsChanged();
 }

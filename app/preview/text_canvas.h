@@ -12,7 +12,7 @@
 #include "text/names.h"
 #include "text/text_engine.h"
 
-namespace vignetta {
+namespace vignetta::project {
 class DataManager;
 }
 
@@ -141,7 +141,7 @@ private:
     TextResources resources_;
     text::NameSource names_;
     TextWindowStyle style_;
-    QPointer<DataManager> dataManager_;
+    QPointer<project::DataManager> dataManager_;
     QImage face_;
 
     QString text_;

@@ -33,14 +33,14 @@ QObject *TextExcerpt::dataManager() const
 
 void TextExcerpt::setDataManager(QObject *manager)
 {
-    auto *dm = qobject_cast<DataManager *>(manager);
+    auto *dm = qobject_cast<project::DataManager *>(manager);
     if (dataManager_ == dm)
         return;
     if (dataManager_)
         disconnect(dataManager_, nullptr, this, nullptr);
     dataManager_ = dm;
     if (dm)
-        connect(dm, &DataManager::databaseChanged, this, &TextExcerpt::readNames);
+        connect(dm, &project::DataManager::databaseChanged, this, &TextExcerpt::readNames);
     emit dataManagerChanged();
     readNames();
 }

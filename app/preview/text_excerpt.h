@@ -6,7 +6,7 @@
 
 #include "text/names.h"
 
-namespace vignetta {
+namespace vignetta::project {
 class DataManager;
 }
 
@@ -45,7 +45,7 @@ private:
 
     QString message_;
     bool isComment_ = false;
-    QPointer<DataManager> dataManager_;
+    QPointer<project::DataManager> dataManager_;
     text::NameSource names_;
     QString text_;
 };

@@ -30,10 +30,8 @@ public:
     bool ready() const { return resources_.ready(); }
     TextResources &resources() { return resources_; }
 
-    // The preview font family list and the window colours (the editor's default theme unless
-    // set otherwise).
+    // The preview font family list.
     void setFontFamily(const QString &families) { glyphs_.setFontFamily(families); }
-    void setStyle(const TextWindowStyle &style) { style_ = style; }
 
     // Character widths in the preview font, for the text engines.
     text::MeasureFunction measure();
@@ -57,7 +55,7 @@ private:
     QString projectUrl_;
     GlyphCache glyphs_;
     TextResources resources_;
-    TextWindowStyle style_ = defaultTextWindowStyle();
+    TextWindowStyle style_ = defaultTextWindowStyle(); // the editor's default theme
     QHash<QString, QImage> faceSheets_;
     std::function<void(const QString &)> faceProblem_;
 };

@@ -12,8 +12,6 @@ struct Tone
     int green = 0;
     int blue = 0;
     int gray = 0; // 0..255, how much of the gray copy is laid over the picture
-
-    bool isNeutral() const { return red == 0 && green == 0 && blue == 0 && gray == 0; }
 };
 
 // The tone reached at ratio r when the block ends at (addR, addG, addB, gray), each component

@@ -13,7 +13,7 @@
 #include <QJSEngine>
 #include <QUrl>
 
-namespace vignetta {
+namespace vignetta::project {
 
 namespace {
 
@@ -27,56 +27,56 @@ bool vacant(const QJSValue &value)
 } // namespace
 
 DataManager::DataManager(QJSEngine *engine, QObject *parent)
-    : QObject(parent), m_engine(engine), m_plugins(engine->newArray())
+    : QObject(parent), engine_(engine), plugins_(engine->newArray())
 {
     publishAll();
 }
 
 void DataManager::setProjectOpened(bool opened)
 {
-    if (m_projectOpened == opened)
+    if (projectOpened_ == opened)
         return;
-    m_projectOpened = opened;
+    projectOpened_ = opened;
     emit projectOpenedChanged();
 }
 
 void DataManager::setProjectUrl(const QString &url)
 {
-    if (m_projectUrl == url)
+    if (projectUrl_ == url)
         return;
-    m_projectUrl = url;
+    projectUrl_ = url;
     emit projectUrlChanged();
 }
 
 void DataManager::setGameTitle(const QString &title)
 {
-    if (m_gameTitle == title)
+    if (gameTitle_ == title)
         return;
-    m_gameTitle = title;
+    gameTitle_ = title;
     emit gameTitleChanged();
 }
 
 void DataManager::setErrorFileName(const QString &name)
 {
-    if (m_errorFileName == name)
+    if (errorFileName_ == name)
         return;
-    m_errorFileName = name;
+    errorFileName_ = name;
     emit errorFileNameChanged();
 }
 
 QJSValue DataManager::toScript(const project::Json &value) const
 {
-    return bridge::toJSValue(*m_engine, value);
+    return bridge::toJSValue(*engine_, value);
 }
 
 QJSValue DataManager::published(const char *member) const
 {
-    return m_tables.value(QString::fromLatin1(member), QJSValue(QJSValue::NullValue));
+    return tables_.value(QString::fromLatin1(member), QJSValue(QJSValue::NullValue));
 }
 
 void DataManager::publish(const char *member)
 {
-    m_tables.insert(QString::fromLatin1(member), toScript(m_database.table(member)));
+    tables_.insert(QString::fromLatin1(member), toScript(database_.table(member)));
 }
 
 void DataManager::publishAll()
@@ -114,7 +114,7 @@ std::optional<std::string> DataManager::readUrl(const QString &url)
         files::readRegularFile(QFile::encodeName(path).toStdString(), files::maxDataFileBytes);
     if (!read) {
         if (read.failure != files::ReadFailure::Missing)
-            qWarning("%s %s", qPrintable(printableText(QDir::toNativeSeparators(path))),
+            qWarning("%s %s", qPrintable(app::printableText(QDir::toNativeSeparators(path))),
                      read.error.c_str());
         return std::nullopt;
     }
@@ -124,12 +124,12 @@ std::optional<std::string> DataManager::readUrl(const QString &url)
 bool DataManager::loadDatabase()
 {
     clearAll();
-    const bool ok = m_database.load([this](const std::string &file) {
+    const bool ok = database_.load([this](const std::string &file) {
         return readUrl(makeDataFileUrl(QString::fromStdString(file)));
     });
     if (!ok) {
-        setErrorFileName(QString::fromStdString(m_database.errorFileName()));
-        qWarning("Unable to load %s", m_database.errorMessage().c_str());
+        setErrorFileName(QString::fromStdString(database_.errorFileName()));
+        qWarning("Unable to load %s", database_.errorMessage().c_str());
         return false;
     }
     publishAll();
@@ -139,7 +139,7 @@ bool DataManager::loadDatabase()
 bool DataManager::loadPlugins()
 {
     const std::string text =
-        readUrl(m_projectUrl + QStringLiteral("js/plugins.js")).value_or(std::string());
+        readUrl(projectUrl_ + QStringLiteral("js/plugins.js")).value_or(std::string());
     std::string error;
     const auto list = project::parsePluginScript(text, &error);
     if (!list) {
@@ -148,7 +148,7 @@ bool DataManager::loadPlugins()
         setErrorFileName(QStringLiteral("plugins.js"));
         return false;
     }
-    m_plugins = toScript(*list);
+    plugins_ = toScript(*list);
     emit pluginsChanged();
     return true;
 }
@@ -160,7 +160,7 @@ QJSValue DataManager::loadDataFile(const QString &fileName)
     const auto value = text ? project::parseDataFile(*text, &error) : std::nullopt;
     if (!value) {
         if (text)
-            qWarning("%s: %s", qPrintable(printableText(fileName)), error.c_str());
+            qWarning("%s: %s", qPrintable(app::printableText(fileName)), error.c_str());
         return QJSValue(QJSValue::NullValue);
     }
     return toScript(*value);
@@ -168,33 +168,33 @@ QJSValue DataManager::loadDataFile(const QString &fileName)
 
 QString DataManager::makeDataFileUrl(const QString &fileName) const
 {
-    return m_projectUrl + QStringLiteral("data/") + fileName;
+    return projectUrl_ + QStringLiteral("data/") + fileName;
 }
 
 void DataManager::clearAll()
 {
-    m_database.clear();
+    database_.clear();
     publishAll();
-    m_plugins = m_engine->newArray();
+    plugins_ = engine_->newArray();
     emit pluginsChanged();
     setErrorFileName(QString());
 }
 
 void DataManager::updateGameTitle()
 {
-    setGameTitle(QString::fromStdString(m_database.gameTitle()));
+    setGameTitle(QString::fromStdString(database_.gameTitle()));
 }
 
 QJSValue DataManager::getSystemValue(const QString &member, const QJSValue &defaultValue)
 {
-    return valueAt(m_database.table("system"), member, defaultValue);
+    return valueAt(database_.table("system"), member, defaultValue);
 }
 
 bool DataManager::setSystemValue(const QString &member, const QJSValue &value)
 {
     if (value.isUndefined() || value.isCallable())
         return false;
-    if (!project::setObjectValue(m_database.mutableTable("system"), member.toStdString(),
+    if (!project::setObjectValue(database_.mutableTable("system"), member.toStdString(),
                                  bridge::fromJSValue(value)))
         return false;
     publish("system");
@@ -236,8 +236,8 @@ bool DataManager::setObjectValue(const QJSValue &object, const QString &member,
         const QString name = QString::fromStdString(names[i]);
         QJSValue next = node.property(name);
         if (vacant(next)) {
-            next = project::stepNeedsArray(names[i + 1]) ? m_engine->newArray()
-                                                         : m_engine->newObject();
+            next = project::stepNeedsArray(names[i + 1]) ? engine_->newArray()
+                                                         : engine_->newObject();
             node.setProperty(name, next);
         }
         node = next;
@@ -248,7 +248,7 @@ bool DataManager::setObjectValue(const QJSValue &object, const QString &member,
 
 QString DataManager::actorName(int id) const
 {
-    return QString::fromStdString(m_database.actorName(id));
+    return QString::fromStdString(database_.actorName(id));
 }
 
 bool DataManager::isBigCharacter(const QString &imageName) const
@@ -256,4 +256,4 @@ bool DataManager::isBigCharacter(const QString &imageName) const
     return project::isBigCharacter(imageName.toStdString());
 }
 
-} // namespace vignetta
+} // namespace vignetta::project

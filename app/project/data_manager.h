@@ -8,7 +8,7 @@
 
 class QJSEngine;
 
-namespace vignetta {
+namespace vignetta::project {
 
 // The open project's folder, title and game database for the interface ("DataManager" of the
 // module Vignetta.Project). The tables reach QML as script values parsed once per load, so a
@@ -41,14 +41,14 @@ class DataManager : public QObject
 public:
     explicit DataManager(QJSEngine *engine, QObject *parent = nullptr);
 
-    bool projectOpened() const { return m_projectOpened; }
+    bool projectOpened() const { return projectOpened_; }
     void setProjectOpened(bool opened);
-    QString projectUrl() const { return m_projectUrl; }
+    QString projectUrl() const { return projectUrl_; }
     void setProjectUrl(const QString &url);
-    QString gameTitle() const { return m_gameTitle; }
+    QString gameTitle() const { return gameTitle_; }
     void setGameTitle(const QString &title);
-    QString errorFileName() const { return m_errorFileName; }
-    QJSValue plugins() const { return m_plugins; }
+    QString errorFileName() const { return errorFileName_; }
+    QJSValue plugins() const { return plugins_; }
 
     QJSValue actors() const { return published("actors"); }
     QJSValue classes() const { return published("classes"); }
@@ -89,7 +89,7 @@ public:
     Q_INVOKABLE QString actorName(int id) const;
     Q_INVOKABLE bool isBigCharacter(const QString &imageName) const;
 
-    const project::Database &database() const { return m_database; }
+    const project::Database &database() const { return database_; }
 
 signals:
     void projectOpenedChanged();
@@ -111,14 +111,14 @@ private:
     // Reads a URL (file:, qrc: or a plain path) as bytes; nothing when it cannot be opened.
     static std::optional<std::string> readUrl(const QString &url);
 
-    QJSEngine *m_engine;
-    project::Database m_database;
-    QHash<QString, QJSValue> m_tables;
-    QJSValue m_plugins;
-    bool m_projectOpened = false;
-    QString m_projectUrl;
-    QString m_gameTitle;
-    QString m_errorFileName;
+    QJSEngine *engine_;
+    project::Database database_;
+    QHash<QString, QJSValue> tables_;
+    QJSValue plugins_;
+    bool projectOpened_ = false;
+    QString projectUrl_;
+    QString gameTitle_;
+    QString errorFileName_;
 };
 
-} // namespace vignetta
+} // namespace vignetta::project

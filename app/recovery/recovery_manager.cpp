@@ -14,16 +14,16 @@ namespace vignetta::recovery {
 
 namespace {
 
-// Text from files and the system, made safe to show (see vignetta::printable): control
+// Text from files and the system, made safe to show (see common::printable): control
 // characters (a line feed in a folder name, an escape sequence) appear as \uXXXX.
 QString printable(const std::string &text)
 {
-    return QString::fromStdString(vignetta::printable(text));
+    return QString::fromStdString(common::printable(text));
 }
 
 QString printable(const QString &text)
 {
-    return printableText(text);
+    return app::printableText(text);
 }
 
 QString printable(const std::filesystem::path &path)

@@ -17,17 +17,17 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-namespace vignetta {
+namespace vignetta::services {
 
 AppendAPI::AppendAPI(QQmlEngine *engine, QJSEngine *scriptEngine, QQuickItem *parent)
-    : QQuickItem(parent), m_engine(engine), m_scriptEngine(scriptEngine),
-      m_mimePrefix(clipboard::hostPrefix())
+    : QQuickItem(parent), engine_(engine), scriptEngine_(scriptEngine),
+      mimePrefix_(clipboard::hostPrefix())
 {
 }
 
 QString AppendAPI::locale() const
 {
-    return interfaceLocale(LocaleAliases::Standard);
+    return app::interfaceLocale(app::LocaleAliases::Standard);
 }
 
 QStringList AppendAPI::recursiveJsonList(const QString &path) const
@@ -69,7 +69,7 @@ bool AppendAPI::writeImageFile(const QUrl &url, const QVariant &image) const
 
 void AppendAPI::setClipboardDataForFC(const QString &format, const QString &data)
 {
-    clipboard::setSingleEntry(m_mimePrefix + format, data);
+    clipboard::setSingleEntry(mimePrefix_ + format, data);
 }
 
 QString AppendAPI::standardDataLocation() const
@@ -88,4 +88,4 @@ void AppendAPI::setSizeHorCursor()
     pushOverrideCursor(Qt::SizeHorCursor);
 }
 
-} // namespace vignetta
+} // namespace vignetta::services

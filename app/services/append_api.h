@@ -10,7 +10,7 @@ class QImage;
 class QJSEngine;
 class QQmlEngine;
 
-namespace vignetta {
+namespace vignetta::services {
 
 // The second native service object (QML singleton "AppendAPI" of "Kivra.append" 1.0): the host
 // editor's clipboard format, the per-user data folder, saving images, listing JSON files and two
@@ -36,15 +36,15 @@ public:
     Q_INVOKABLE void setSizeHorCursor();
 
     // "application/fable-"
-    QString mimePrefix() const { return m_mimePrefix; }
+    QString mimePrefix() const { return mimePrefix_; }
 
     // The image writeImageFile() saves for a given value; a null image when there is none.
     static QImage imageFromVariant(const QVariant &value);
 
 private:
-    QPointer<QQmlEngine> m_engine;
-    QPointer<QJSEngine> m_scriptEngine;
-    QString m_mimePrefix;
+    QPointer<QQmlEngine> engine_;
+    QPointer<QJSEngine> scriptEngine_;
+    QString mimePrefix_;
 };
 
-} // namespace vignetta
+} // namespace vignetta::services

@@ -21,7 +21,7 @@ QClipboard *systemClipboard()
 
 QString programPrefix()
 {
-    return QStringLiteral("application/") + applicationName.toLower() + QLatin1Char('-');
+    return QStringLiteral("application/") + app::applicationName.toLower() + QLatin1Char('-');
 }
 
 QString hostPrefix()

@@ -5,7 +5,7 @@
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
 
-namespace vignetta {
+namespace vignetta::services {
 
 bool isBlackListedAdapterName(const QString &name)
 {
@@ -42,4 +42,4 @@ bool isBlackListedDisplayDevice()
     return adapter && isBlackListedAdapterName(adapter->name);
 }
 
-} // namespace vignetta
+} // namespace vignetta::services

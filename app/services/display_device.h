@@ -4,7 +4,7 @@
 
 #include <optional>
 
-namespace vignetta {
+namespace vignetta::services {
 
 // What the display adapter query reports: the adapter's name and its driver version.
 struct DisplayAdapter
@@ -26,4 +26,4 @@ std::optional<DisplayAdapter> queryDisplayAdapter();
 // queryDisplayAdapter() followed by the name rule; false when the query fails.
 bool isBlackListedDisplayDevice();
 
-} // namespace vignetta
+} // namespace vignetta::services

@@ -27,15 +27,15 @@ public:
     bool enter(const QString &folder)
     {
         const QString canonical = QFileInfo(folder).canonicalFilePath();
-        if (canonical.isEmpty() || m_chain.contains(canonical))
+        if (canonical.isEmpty() || chain_.contains(canonical))
             return false;
-        m_chain.append(canonical);
+        chain_.append(canonical);
         return true;
     }
-    void leave() { m_chain.removeLast(); }
+    void leave() { chain_.removeLast(); }
 
 private:
-    QStringList m_chain;
+    QStringList chain_;
 };
 
 void collectFiles(const QString &folder, const QString &prefix, bool jsonOnly, WalkChain &chain,

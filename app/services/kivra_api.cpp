@@ -31,7 +31,7 @@
 
 #include <cmath>
 
-namespace vignetta {
+namespace vignetta::services {
 
 namespace {
 
@@ -66,8 +66,8 @@ QUrl dialogStart(const QString &dir)
 } // namespace
 
 KivraAPI::KivraAPI(QQmlEngine *engine, QJSEngine *scriptEngine, QQuickItem *parent)
-    : QQuickItem(parent), m_engine(engine), m_scriptEngine(scriptEngine),
-      m_mimePrefix(clipboard::programPrefix())
+    : QQuickItem(parent), engine_(engine), scriptEngine_(scriptEngine),
+      mimePrefix_(clipboard::programPrefix())
 {
 }
 
@@ -75,7 +75,7 @@ KivraAPI::KivraAPI(QQmlEngine *engine, QJSEngine *scriptEngine, QQuickItem *pare
 
 QString KivraAPI::locale() const
 {
-    return interfaceLocale(LocaleAliases::WithSingaporeAsCn);
+    return app::interfaceLocale(app::LocaleAliases::WithSingaporeAsCn);
 }
 
 QString KivraAPI::copyright() const
@@ -85,13 +85,13 @@ QString KivraAPI::copyright() const
 
 void KivraAPI::collectGarbage()
 {
-    if (m_scriptEngine)
-        m_scriptEngine->collectGarbage();
+    if (scriptEngine_)
+        scriptEngine_->collectGarbage();
 }
 
 void KivraAPI::clearImageCache()
 {
-    clearImageCaches();
+    app::clearImageCaches();
 }
 
 void KivraAPI::setWaitCursor()
@@ -322,7 +322,7 @@ QUrl KivraAPI::getSaveFileUrl(const QString &caption, const QString &dir,
 
 void KivraAPI::setClipboardData(const QString &format, const QString &data)
 {
-    clipboard::setSingleEntry(m_mimePrefix + format, data);
+    clipboard::setSingleEntry(mimePrefix_ + format, data);
 }
 
 void KivraAPI::setClipboardText(const QString &text)
@@ -343,12 +343,12 @@ void KivraAPI::setClipboardRichText(const QString &text, const QString &richText
 
 QString KivraAPI::getClipboardData(const QString &format) const
 {
-    return clipboard::data(m_mimePrefix, format);
+    return clipboard::data(mimePrefix_, format);
 }
 
 QString KivraAPI::getClipboardFormat() const
 {
-    return clipboard::currentFormat(m_mimePrefix);
+    return clipboard::currentFormat(mimePrefix_);
 }
 
 // --- Desktop and windows ----------------------------------------------------------------------
@@ -395,7 +395,7 @@ QRect KivraAPI::desktopAvailableGeometryAtPoint(const QPointF &pos) const
 {
     if (!hasGuiApplication())
         return QRect();
-    return availableGeometryAt(pos.toPoint());
+    return controls::availableGeometryAt(pos.toPoint());
 }
 
 void KivraAPI::setWindowRepresentedFilename(QObject *window, const QString &filename)
@@ -412,7 +412,7 @@ bool KivraAPI::isCursorInWindow(QObject *window) const
 
 bool KivraAPI::isBlackListedDisplayDevice() const
 {
-    return vignetta::isBlackListedDisplayDevice();
+    return vignetta::services::isBlackListedDisplayDevice();
 }
 
 QColor KivraAPI::alphaizeColor(const QColor &color, double ratio) const
@@ -435,7 +435,7 @@ void KivraAPI::winCaptureIMEContext()
     if (!hasGuiApplication())
         return;
     QWindow *focus = QGuiApplication::focusWindow();
-    if (!focus || m_savedImeWindow)
+    if (!focus || savedImeWindow_)
         return;
     QObject *focusObject = QGuiApplication::focusObject();
     if (!focusObject)
@@ -443,12 +443,12 @@ void KivraAPI::winCaptureIMEContext()
     QInputMethodQueryEvent query(Qt::ImEnabled);
     QCoreApplication::sendEvent(focusObject, &query);
     if (query.value(Qt::ImEnabled).toBool())
-        m_savedImeWindow = focus;
+        savedImeWindow_ = focus;
 }
 
 void KivraAPI::winRestoreIMEContext()
 {
-    if (!hasGuiApplication() || !m_savedImeWindow || !QGuiApplication::focusWindow())
+    if (!hasGuiApplication() || !savedImeWindow_ || !QGuiApplication::focusWindow())
         return;
     QGuiApplication::inputMethod()->update(Qt::ImQueryAll);
 }
@@ -470,4 +470,4 @@ bool KivraAPI::fcToolsEnabled() const
     return false;
 }
 
-} // namespace vignetta
+} // namespace vignetta::services

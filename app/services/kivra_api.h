@@ -12,7 +12,7 @@ class QJSEngine;
 class QQmlEngine;
 class QWindow;
 
-namespace vignetta {
+namespace vignetta::services {
 
 // The native services the QML code reaches files, dialogs, the program's clipboard formats,
 // screens, cursors and the input method through (QML singleton "KivraAPI" of "Kivra.fab" 1.0).
@@ -105,15 +105,15 @@ public:
     Q_INVOKABLE bool fcToolsEnabled() const;
 
     // "application/vignetta-": the prefix of the program's own clipboard formats.
-    QString mimePrefix() const { return m_mimePrefix; }
+    QString mimePrefix() const { return mimePrefix_; }
 
 private:
-    QPointer<QQmlEngine> m_engine;
-    QPointer<QJSEngine> m_scriptEngine;
-    QString m_mimePrefix;
+    QPointer<QQmlEngine> engine_;
+    QPointer<QJSEngine> scriptEngine_;
+    QString mimePrefix_;
     // Linux stand-in for the saved input-method context: the first window found with an
     // input-method-enabled focus object when a context menu opened.
-    QPointer<QWindow> m_savedImeWindow;
+    QPointer<QWindow> savedImeWindow_;
 };
 
-} // namespace vignetta
+} // namespace vignetta::services

@@ -3,7 +3,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 
-namespace vignetta {
+namespace vignetta::services {
 
 namespace {
 
@@ -26,4 +26,4 @@ void popOverrideCursor()
         QGuiApplication::restoreOverrideCursor();
 }
 
-} // namespace vignetta
+} // namespace vignetta::services

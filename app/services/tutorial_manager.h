@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-namespace vignetta {
+namespace vignetta::services {
 
 // The tutorial engine's singleton. The basic controls import it; this program ships no tutorial
 // and never starts one, so it offers nothing yet.
@@ -13,4 +13,4 @@ public:
     using QObject::QObject;
 };
 
-} // namespace vignetta
+} // namespace vignetta::services

@@ -23,6 +23,10 @@ void BlockWindowModel::setBlocks(QObject *blocks)
         const auto names = model->roleNames();
         startRole_ = names.key("blockStart", -1);
         endRole_ = names.key("blockEnd", -1);
+        // The lane model names the roles an edit changed, and a proxy may skip the filter when
+        // its filter role is not among them. A move or a resize always reports blockEnd.
+        if (endRole_ >= 0)
+            setFilterRole(endRole_);
     }
     setSourceModel(model);
     emit blocksChanged();

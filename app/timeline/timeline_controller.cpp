@@ -47,9 +47,9 @@ TimelineController::TimelineController(QObject *parent)
 TimelineController::~TimelineController()
 {
     if (dragCursorPushed_)
-        popOverrideCursor();
+        services::popOverrideCursor();
     if (waitCursorPushed_)
-        popOverrideCursor();
+        services::popOverrideCursor();
 }
 
 const scene::Document *TimelineController::doc() const
@@ -214,7 +214,7 @@ void TimelineController::endCapture()
     stepTimer_.stop();
     if (dragCursorPushed_) {
         dragCursorPushed_ = false;
-        popOverrideCursor();
+        services::popOverrideCursor();
     }
     updateAllowEdit();
 }
@@ -324,8 +324,8 @@ void TimelineController::stepMouse()
     case Capture::Block: {
         const auto step = drag_.step(dx, dy);
         if (step.becameLive) {
-            pushOverrideCursor(drag_.mode() == scene::middleDrag ? Qt::OpenHandCursor
-                                                                 : Qt::SizeHorCursor);
+            services::pushOverrideCursor(drag_.mode() == scene::middleDrag ? Qt::OpenHandCursor
+                                                                           : Qt::SizeHorCursor);
             dragCursorPushed_ = true;
             emit dragChanged();
         }
@@ -450,7 +450,7 @@ bool TimelineController::insertBlockSet(const std::vector<scene::Block> &blocks)
         return false;
     setCheckedLaneId(lane);
     setInserting(true);
-    pushOverrideCursor(Qt::WaitCursor);
+    services::pushOverrideCursor(Qt::WaitCursor);
     waitCursorPushed_ = true;
     // The view creates the new items in this turn; they are selected in the next.
     QTimer::singleShot(1, this, [this, ids] { finishInsertion(ids); });
@@ -470,7 +470,7 @@ void TimelineController::finishInsertion(const std::vector<int> &ids)
     }
     if (waitCursorPushed_) {
         waitCursorPushed_ = false;
-        popOverrideCursor();
+        services::popOverrideCursor();
     }
     setInserting(false);
     emit blockInserted();

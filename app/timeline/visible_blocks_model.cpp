@@ -1,8 +1,34 @@
 #include "timeline/visible_blocks_model.h"
 
 #include "bridge/timeline_data_manager.h"
+#include "scene/block_change.h"
 
 namespace vignetta::timeline {
+
+namespace {
+
+// The roles whose values differ between two versions of a block.
+QVector<int> changedRoles(const scene::Block &before, const scene::Block &after)
+{
+    const scene::BlockChange change = scene::blockChange(before, after);
+    QVector<int> roles;
+    if (change.lane)
+        roles << VisibleBlocksModel::LaneIdRole;
+    if (change.start)
+        roles << VisibleBlocksModel::BlockStartRole;
+    if (change.delay)
+        roles << VisibleBlocksModel::BlockDelayRole;
+    if (change.mode)
+        roles << VisibleBlocksModel::BlockModeRole << VisibleBlocksModel::ResizableRole
+              << VisibleBlocksModel::MinDelayRole << VisibleBlocksModel::MaxDelayRole;
+    if (change.imageName)
+        roles << VisibleBlocksModel::ImageNameRole;
+    if (change.messageText)
+        roles << VisibleBlocksModel::MessageTextRole;
+    return roles;
+}
+
+} // namespace
 
 VisibleBlocksModel::VisibleBlocksModel(QObject *parent) : QAbstractListModel(parent) {}
 
@@ -140,10 +166,10 @@ void VisibleBlocksModel::refresh()
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const scene::Block &target = *wanted.at(rows_[i].blockId);
         present.emplace(rows_[i].blockId, i);
-        const bool same = rows_[i] == target && rows_[i].laneId == target.laneId;
+        const QVector<int> roles = changedRoles(rows_[i], target);
         rows_[i] = target;
-        if (!same)
-            emit dataChanged(index(static_cast<int>(i)), index(static_cast<int>(i)));
+        if (!roles.isEmpty())
+            emit dataChanged(index(static_cast<int>(i)), index(static_cast<int>(i)), roles);
     }
 
     // 3. Blocks that came into the window, appended in lane then block order.

@@ -45,7 +45,7 @@ std::optional<std::filesystem::path> realPath(const std::filesystem::path &path)
 
 std::string quote(const std::filesystem::path &path)
 {
-    return "\"" + printable(path.string()) + "\"";
+    return "\"" + common::printable(path.string()) + "\"";
 }
 
 AssetPath outside()

@@ -2,7 +2,7 @@
 
 #include "json/utf8.h"
 
-namespace vignetta {
+namespace vignetta::common {
 
 namespace {
 
@@ -57,4 +57,4 @@ std::string printableLines(std::string_view text)
     return escaped(text, true);
 }
 
-} // namespace vignetta
+} // namespace vignetta::common

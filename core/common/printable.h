@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace vignetta {
+namespace vignetta::common {
 
 // `text` made safe to print on a terminal inside a message: control characters (C0, DEL and
 // the C1 range, which terminals read as escape sequences) become \u00XX, the line and
@@ -14,4 +14,4 @@ std::string printable(std::string_view text);
 // The same, keeping line feeds and tabs: for log output whose lines are the program's own.
 std::string printableLines(std::string_view text);
 
-} // namespace vignetta
+} // namespace vignetta::common

@@ -1,10 +1,10 @@
 #include "common/version.h"
 
-namespace vignetta {
+namespace vignetta::common {
 
 const char *versionString()
 {
     return VIGNETTA_VERSION;
 }
 
-} // namespace vignetta
+} // namespace vignetta::common

@@ -1,8 +1,8 @@
 #pragma once
 
-namespace vignetta {
+namespace vignetta::common {
 
 // The program's version, shared by the editor and the command-line tool.
 const char *versionString();
 
-} // namespace vignetta
+} // namespace vignetta::common

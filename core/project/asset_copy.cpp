@@ -10,7 +10,7 @@ namespace {
 
 std::string quote(const fs::path &path)
 {
-    return "\"" + printable(path.string()) + "\"";
+    return "\"" + common::printable(path.string()) + "\"";
 }
 
 } // namespace

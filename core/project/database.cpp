@@ -66,16 +66,16 @@ std::optional<Json> parseDataFile(const std::string &text, std::string *error)
 
 Database::~Database()
 {
-    json::dismantle(m_tables);
-    json::dismantle(m_backup);
+    json::dismantle(tables_);
+    json::dismantle(backup_);
 }
 
 void Database::clear()
 {
-    json::dismantle(m_tables);
-    m_tables = Json::object();
-    m_errorFileName.clear();
-    m_errorMessage.clear();
+    json::dismantle(tables_);
+    tables_ = Json::object();
+    errorFileName_.clear();
+    errorMessage_.clear();
 }
 
 bool Database::load(const DataFileReader &read)
@@ -94,27 +94,27 @@ bool Database::load(const DataFileReader &read)
             value.reset();
         }
         if (!value) {
-            m_errorFileName = t.file;
-            m_errorMessage = std::string(t.file) + ": " + why;
+            errorFileName_ = t.file;
+            errorMessage_ = std::string(t.file) + ": " + why;
             return false;
         }
-        m_tables[t.member] = std::move(*value);
+        tables_[t.member] = std::move(*value);
     }
-    json::dismantle(m_backup);
-    m_backup = m_tables;
+    json::dismantle(backup_);
+    backup_ = tables_;
     return true;
 }
 
 const Json &Database::table(const std::string &member) const
 {
     static const Json null;
-    const auto it = m_tables.find(member);
-    return it == m_tables.end() ? null : *it;
+    const auto it = tables_.find(member);
+    return it == tables_.end() ? null : *it;
 }
 
 Json &Database::mutableTable(const std::string &member)
 {
-    return m_tables[member];
+    return tables_[member];
 }
 
 std::string Database::gameTitle() const

@@ -57,18 +57,18 @@ public:
     // a backup copy of the whole database and returns true.
     bool load(const DataFileReader &read);
 
-    const std::string &errorFileName() const { return m_errorFileName; }
+    const std::string &errorFileName() const { return errorFileName_; }
     // Describes the last failure for the log ("Troops.json: cannot be read", ...).
-    const std::string &errorMessage() const { return m_errorMessage; }
+    const std::string &errorMessage() const { return errorMessage_; }
 
     // The table of that member name ("actors", ...); null when not loaded or unknown.
     const Json &table(const std::string &member) const;
     Json &mutableTable(const std::string &member);
 
     // All tables as one object keyed by member name.
-    const Json &tables() const { return m_tables; }
+    const Json &tables() const { return tables_; }
     // The copy taken after the last successful load; never used to restore.
-    const Json &backup() const { return m_backup; }
+    const Json &backup() const { return backup_; }
 
     // The system table's "gameTitle", or "" when absent or not a string.
     std::string gameTitle() const;
@@ -77,10 +77,10 @@ public:
     std::string actorName(long long id) const;
 
 private:
-    Json m_tables = Json::object();
-    Json m_backup = Json::object();
-    std::string m_errorFileName;
-    std::string m_errorMessage;
+    Json tables_ = Json::object();
+    Json backup_ = Json::object();
+    std::string errorFileName_;
+    std::string errorMessage_;
 };
 
 } // namespace vignetta::project

@@ -51,7 +51,7 @@ void addOnce(std::vector<std::string> &names, const std::string &name)
 
 std::string assetNameProblem(std::string_view name)
 {
-    const std::string quoted = "\"" + printable(name) + "\"";
+    const std::string quoted = "\"" + common::printable(name) + "\"";
     if (name.empty())
         return "the name is empty";
     for (const char ch : name) {

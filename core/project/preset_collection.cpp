@@ -10,7 +10,7 @@ namespace {
 
 std::string quote(std::string_view text)
 {
-    return "\"" + printable(text) + "\"";
+    return "\"" + common::printable(text) + "\"";
 }
 
 // Number of characters (code points) of UTF-8 text.
@@ -36,7 +36,7 @@ bool isBlank(std::string_view text)
 bool isUsableName(std::string_view name)
 {
     return !isBlank(name) && characterCount(name) <= kMaxPresetNameLength &&
-           printable(name) == name;
+           common::printable(name) == name;
 }
 
 bool isListableCategory(const Json &category)

@@ -4,8 +4,8 @@
 
 namespace vignetta::scene {
 
-FramePacer::FramePacer(double framesPerSecond, int maxLagFrames)
-    : period_(1000.0 / framesPerSecond), maxLag_(maxLagFrames * (1000.0 / framesPerSecond))
+FramePacer::FramePacer(double frameRate, int maxLagFrames)
+    : period_(1000.0 / frameRate), maxLag_(maxLagFrames * (1000.0 / frameRate))
 {
 }
 

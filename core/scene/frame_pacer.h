@@ -11,7 +11,7 @@ namespace vignetta::scene {
 class FramePacer
 {
 public:
-    explicit FramePacer(double framesPerSecond = 60, int maxLagFrames = 6);
+    explicit FramePacer(double frameRate = 60, int maxLagFrames = 6);
 
     // Starts the schedule at `nowMs`; tick 1 is due one period later.
     void start(double nowMs);

@@ -25,7 +25,7 @@ ModalWindow {
     title: qsTr("Copy image files")
 
     readonly property string projectFolder:
-        projectFileUrl !== "" ? MainFrame.projectFolderUrl(projectFileUrl) : ""
+        projectFileUrl !== "" ? FileNames.projectFolderUrl(projectFileUrl) : ""
 
     readonly property FileCopier copier: FileCopier {
         sourceFolder: root.copyToPreset ? root.projectFolder : root.path

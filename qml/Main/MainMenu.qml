@@ -27,9 +27,9 @@ Item {
     property bool focusInTimeline: false
 
     property real screenScale: 1
-    readonly property real minimumScreenScale: MainFrame.minimumScreenScale
-    readonly property real maximumScreenScale: MainFrame.maximumScreenScale
-    readonly property var screenScaleTable: MainFrame.screenScaleTable
+    readonly property real minimumScreenScale: ScreenZoom.minimumScreenScale
+    readonly property real maximumScreenScale: ScreenZoom.maximumScreenScale
+    readonly property var screenScaleTable: ScreenZoom.screenScaleTable
 
     readonly property bool isMac: Qt.platform.os === "osx"
 
@@ -88,8 +88,8 @@ Item {
         about: aboutAction
     })
 
-    function zoomIn() { screenScale = MainFrame.zoomIn(screenScale) }
-    function zoomOut() { screenScale = MainFrame.zoomOut(screenScale) }
+    function zoomIn() { screenScale = ScreenZoom.zoomIn(screenScale) }
+    function zoomOut() { screenScale = ScreenZoom.zoomOut(screenScale) }
 
     // File name of a tool icon in the current icon theme.
     function iconSource(key) {

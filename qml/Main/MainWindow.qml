@@ -137,7 +137,7 @@ ApplicationWindow {
         onToolOptions: heavyProcessTimer.run(function() { optionsDialog.open() })
         onGameOpenFolder: window.openUrlLater(DataManager.projectUrl)
         onHelpContents: window.openUrlLater(KivraAPI.pathToUrl(
-                                                MainFrame.applicationDataFolder("Help") + "/index.html"))
+                                                FileNames.applicationDataFolder("Help") + "/index.html"))
         onAbout: aboutBox.open()
     }
 
@@ -289,7 +289,7 @@ ApplicationWindow {
         onTriggered: {
             if (!Qt.openUrlExternally(window.urlToOpen))
                 window.showError(qsTr("No program could be started to open %1.")
-                                 .arg(MainFrame.displayPath(window.urlToOpen)))
+                                 .arg(FileNames.displayPath(window.urlToOpen)))
         }
     }
     function openUrlLater(url) {

@@ -85,7 +85,7 @@ Item {
     // A file chosen for `kind`: its folder is where that command starts next time.
     function rememberFolder(kind, url) {
         var folders = lastFolders
-        folders[kind] = MainFrame.projectFolderUrl(url)
+        folders[kind] = FileNames.projectFolderUrl(url)
         lastFolders = folders
     }
 
@@ -190,7 +190,7 @@ Item {
     }
 
     function displayName(url) {
-        var name = MainFrame.urlFileName(url)
+        var name = FileNames.urlFileName(url)
         try {
             return decodeURIComponent(name)
         } catch (e) {
@@ -210,7 +210,7 @@ Item {
         clear()
 
         projectFileUrl = url
-        var folder = MainFrame.projectFolderUrl(url)
+        var folder = FileNames.projectFolderUrl(url)
         DataManager.projectUrl = folder
         dialogFolder = folder
         AudioPlayer.setFolder(folder)
@@ -255,7 +255,7 @@ Item {
     function seveEvent(url) {
         url = url.toString()
         // A name typed without a suffix gets the event file's one.
-        if (MainFrame.urlFileName(url).indexOf(".") < 0)
+        if (FileNames.urlFileName(url).indexOf(".") < 0)
             url += ".json"
         var text = Vig.TimelineDataManager.sceneText()
         if (KivraAPI.writeFile(url, text))

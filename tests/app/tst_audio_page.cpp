@@ -395,7 +395,7 @@ private slots:
         player_.play("bgm", audio("Meadow_Theme"));
         QVERIFY(waitFor("AudioManager._bgmBuffer.isPlaying()"));
         // An ME that cannot be read ends at once: the BGM it interrupted comes back.
-        for (const QString &me : {"No_Such_Fanfare", "Cut_Headers"}) {
+        for (const QString &me : QStringList{"No_Such_Fanfare", "Cut_Headers"}) {
             player_.play("me", audio(me));
             QVERIFY(waitFor("AudioManager._meBuffer === null && "
                             "AudioManager._bgmBuffer.isPlaying()"));

@@ -186,7 +186,7 @@ private slots:
     {
         const std::string name = "\"</script><!--\xE2\x80\xA8\xE2\x80\xA9&\\\n'";
         const QString text = scriptLiteral(json::Json{{"name", name}});
-        for (const QString &raw : {"<", ">", "&", "\n", "\u2028", "\u2029"})
+        for (const QString &raw : QStringList{"<", ">", "&", "\n", "\u2028", "\u2029"})
             QVERIFY2(!text.contains(raw), qPrintable(raw));
         // Still JSON that reads back to the same name.
         const json::ParseResult back = json::parseJson(text.toStdString());

@@ -8,8 +8,8 @@
 #include <QMimeData>
 #include <QtTest>
 
-using vignetta::AppendAPI;
-using vignetta::KivraAPI;
+using vignetta::services::AppendAPI;
+using vignetta::services::KivraAPI;
 
 class TestClipboardWire : public QObject
 {

@@ -46,7 +46,7 @@ class ConversionBridgeTest : public QObject, BridgeFixture
     }
 
 private slots:
-    void initTestCase() { vignetta::registerQmlTypes(); }
+    void initTestCase() { vignetta::app::registerQmlTypes(); }
     void init() { setUp(); }
     void cleanup() { tearDown(); }
 

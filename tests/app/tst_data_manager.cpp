@@ -11,7 +11,7 @@
 
 #include <sys/stat.h>
 
-using vignetta::DataManager;
+using vignetta::project::DataManager;
 
 // DataManager on project folders written to a temporary directory.
 class TestDataManager : public QObject
@@ -21,8 +21,8 @@ private slots:
     void init()
     {
         // A folder with a space and non-ASCII letters, as users' project folders often have.
-        m_dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/Mein Spiel é-XXXXXX");
-        QVERIFY(m_dir->isValid());
+        dir_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/Mein Spiel é-XXXXXX");
+        QVERIFY(dir_->isValid());
         for (const auto &t : vignetta::project::databaseTables())
             write(QString("data/") + t.file, "[null,{\"id\":1}]");
         write("data/Actors.json", R"([null,{"id":1,"name":"Mara"}])");
@@ -34,7 +34,7 @@ private slots:
 
     void loadsAProject()
     {
-        DataManager dm(&m_engine);
+        DataManager dm(&engine_);
         QSignalSpy published(&dm, &DataManager::databaseChanged);
         dm.setProjectUrl(projectUrl());
         QVERIFY(
@@ -55,7 +55,7 @@ private slots:
 
     void failedLoadNamesTheFile()
     {
-        DataManager dm(&m_engine);
+        DataManager dm(&engine_);
         dm.setProjectUrl(projectUrl());
         QVERIFY(dm.loadDatabase());
 
@@ -68,7 +68,7 @@ private slots:
             init();
             dm.setProjectUrl(projectUrl());
             if (c.second.isNull())
-                QVERIFY(QFile::remove(m_dir->filePath("data/" + c.first)));
+                QVERIFY(QFile::remove(dir_->filePath("data/" + c.first)));
             else
                 write("data/" + c.first, c.second);
             QVERIFY2(!dm.loadDatabase(), qPrintable(c.first));
@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(dm.errorFileName(), QString());
 
         // Without a project folder nothing is read, not even files beside the working directory.
-        QDir::setCurrent(m_dir->path());
+        QDir::setCurrent(dir_->path());
         dm.setProjectUrl(QString());
         QVERIFY(!dm.loadDatabase());
         QCOMPARE(dm.errorFileName(), QString("Actors.json"));
@@ -93,9 +93,9 @@ private slots:
     {
         // A pipe would hold the editor in open() until something wrote to it, /dev/zero would
         // fill the memory, and nesting this deep would exhaust the stack of a recursive walk.
-        DataManager dm(&m_engine);
+        DataManager dm(&engine_);
         dm.setProjectUrl(projectUrl());
-        const QString classes = m_dir->filePath("data/Classes.json");
+        const QString classes = dir_->filePath("data/Classes.json");
         QVERIFY(QFile::remove(classes));
         QCOMPARE(::mkfifo(QFile::encodeName(classes).constData(), 0600), 0);
         QTest::ignoreMessage(QtWarningMsg,
@@ -111,7 +111,7 @@ private slots:
         QVERIFY(!dm.loadDatabase());
         QCOMPARE(dm.errorFileName(), QString("System.json"));
 
-        const QString plugins = m_dir->filePath("js/plugins.js");
+        const QString plugins = dir_->filePath("js/plugins.js");
         QVERIFY(QFile::remove(plugins));
         QVERIFY(QFile::link("/dev/zero", plugins));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("plugins.js is not a regular file"));
@@ -121,7 +121,7 @@ private slots:
 
     void pluginList()
     {
-        DataManager dm(&m_engine);
+        DataManager dm(&engine_);
         dm.setProjectUrl(projectUrl());
         QVERIFY(dm.loadPlugins());
         QCOMPARE(dm.plugins().property("length").toInt(), 1);
@@ -133,7 +133,7 @@ private slots:
             QVERIFY(!dm.loadPlugins());
             QCOMPARE(dm.errorFileName(), QString("plugins.js"));
         }
-        QVERIFY(QFile::remove(m_dir->filePath("js/plugins.js")));
+        QVERIFY(QFile::remove(dir_->filePath("js/plugins.js")));
         dm.clearAll();
         QVERIFY(!dm.loadPlugins());
         QCOMPARE(dm.errorFileName(), QString("plugins.js"));
@@ -141,8 +141,8 @@ private slots:
 
     void memberPathsOnScriptObjects()
     {
-        DataManager dm(&m_engine);
-        QJSValue block = m_engine.evaluate("({ start: { x: 0, y: null }, name: 'a', n: 4 })");
+        DataManager dm(&engine_);
+        QJSValue block = engine_.evaluate("({ start: { x: 0, y: null }, name: 'a', n: 4 })");
 
         QCOMPARE(dm.getObjectValue(block, "start.x", 5).toInt(), 0);
         QVERIFY(dm.getObjectValue(block, "start.y", 5).isNull());
@@ -166,7 +166,7 @@ private slots:
         QCOMPARE(block.property("start").property("y").property("k").toBool(), true);
 
         // An index may not stretch an array to a billion entries, new or old.
-        QJSValue system = m_engine.evaluate("({ switches: [null, false, true] })");
+        QJSValue system = engine_.evaluate("({ switches: [null, false, true] })");
         QVERIFY(!dm.setObjectValue(system, "switches.999999999", true));
         QVERIFY(!dm.setObjectValue(system, "variables.999999999", 1));
         QVERIFY(!dm.setObjectValue(system, "more.999999999.x", 1));
@@ -196,7 +196,7 @@ private slots:
         QVERIFY(block.property("list").property("name").isUndefined());
         // Values JSON cannot hold are no data: a function on the way counts as missing, and
         // undefined is never written.
-        QJSValue holder = m_engine.evaluate("({ f: function() {}, k: 1 })");
+        QJSValue holder = engine_.evaluate("({ f: function() {}, k: 1 })");
         QCOMPARE(dm.getObjectValue(holder, "f", 5).toInt(), 5);
         QVERIFY(!dm.setObjectValue(holder, "k", QJSValue()));
         QCOMPARE(holder.property("k").toInt(), 1);
@@ -210,17 +210,17 @@ private slots:
 
     void systemValues()
     {
-        DataManager dm(&m_engine);
+        DataManager dm(&engine_);
         dm.setProjectUrl(projectUrl());
         QVERIFY(dm.loadDatabase());
         QCOMPARE(dm.getSystemValue("currencyUnit", "?").toString(), QString("G"));
         QCOMPARE(dm.getSystemValue("nothing.here", "?").toString(), QString("?"));
         QSignalSpy published(&dm, &DataManager::databaseChanged);
-        QVERIFY(dm.setSystemValue("sounds.0.name", m_engine.toScriptValue(QString("Cursor"))));
+        QVERIFY(dm.setSystemValue("sounds.0.name", engine_.toScriptValue(QString("Cursor"))));
         QCOMPARE(published.count(), 1);
         QVERIFY(dm.system().property("sounds").isArray());
         QCOMPARE(dm.getSystemValue("sounds.0.name").toString(), QString("Cursor"));
-        QVERIFY(!dm.setSystemValue("sounds.0.name", m_engine.toScriptValue(QString("Cursor"))));
+        QVERIFY(!dm.setSystemValue("sounds.0.name", engine_.toScriptValue(QString("Cursor"))));
         QVERIFY(!dm.setSystemValue("gameTitle.x", 1));
         // The backup taken at load time keeps the loaded state.
         QVERIFY(!dm.database().backup()["system"].contains("sounds"));
@@ -229,17 +229,17 @@ private slots:
 private:
     void write(const QString &relative, const QByteArray &bytes)
     {
-        const QString path = m_dir->filePath(relative);
+        const QString path = dir_->filePath(relative);
         QDir().mkpath(QFileInfo(path).path());
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
 
-    QString projectUrl() const { return QUrl::fromLocalFile(m_dir->path()).toString() + "/"; }
+    QString projectUrl() const { return QUrl::fromLocalFile(dir_->path()).toString() + "/"; }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QJSEngine m_engine;
+    std::unique_ptr<QTemporaryDir> dir_;
+    QJSEngine engine_;
 };
 
 QTEST_GUILESS_MAIN(TestDataManager)

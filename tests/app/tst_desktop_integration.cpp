@@ -1,6 +1,6 @@
 #include "app_identity.h"
 #include "data_folders.h"
-#include "frame/main_frame.h"
+#include "frame/file_names.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -28,20 +28,20 @@ private slots:
         QVERIFY(QDir().mkpath(shared + "/Presets"));
 
         // An installation: bin/ beside share/vignetta/.
-        QCOMPARE(vignetta::applicationDataFolder("Help", bin), shared + "/Help");
-        QCOMPARE(vignetta::applicationDataFolder("Presets", bin + "/"), shared + "/Presets");
+        QCOMPARE(vignetta::app::applicationDataFolder("Help", bin), shared + "/Help");
+        QCOMPARE(vignetta::app::applicationDataFolder("Presets", bin + "/"), shared + "/Presets");
 
         // A build tree: the folder beside the executable wins. A plain file of that name is
         // not a folder and does not.
         QVERIFY(QDir().mkpath(bin + "/Help"));
-        QCOMPARE(vignetta::applicationDataFolder("Help", bin), bin + "/Help");
+        QCOMPARE(vignetta::app::applicationDataFolder("Help", bin), bin + "/Help");
         QFile file(bin + "/Presets");
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
-        QCOMPARE(vignetta::applicationDataFolder("Presets", bin), shared + "/Presets");
+        QCOMPARE(vignetta::app::applicationDataFolder("Presets", bin), shared + "/Presets");
 
         // Found nowhere: the usual place beside the executable, for the caller's message.
-        QCOMPARE(vignetta::applicationDataFolder("Fonts", bin), bin + "/Fonts");
+        QCOMPARE(vignetta::app::applicationDataFolder("Fonts", bin), bin + "/Fonts");
     }
 
     void displayPathQuotesUnprintableCharacters_data()
@@ -64,25 +64,25 @@ private slots:
     {
         QFETCH(QString, url);
         QFETCH(QString, shown);
-        QCOMPARE(vignetta::app::MainFrame().displayPath(url), shown);
+        QCOMPARE(vignetta::app::FileNames().displayPath(url), shown);
     }
 
     // The window icon offers every size a desktop asks for, each drawn at that size.
     void applicationIconHasEverySize()
     {
-        const QIcon icon = vignetta::applicationIcon();
+        const QIcon icon = vignetta::app::applicationIcon();
         for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
             const QList<QSize> sizes = icon.availableSizes();
             QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
             const QImage image(QStringLiteral(":/icons/hicolor/%1x%1/apps/%2.png")
                                    .arg(size)
-                                   .arg(vignetta::desktopId));
+                                   .arg(vignetta::app::desktopId));
             QCOMPARE(image.size(), QSize(size, size));
             QVERIFY(image.hasAlphaChannel());
         }
         QVERIFY(QFile::exists(
             QStringLiteral(VIGNETTA_SOURCE_DIR "/packaging/icons/hicolor/scalable/apps/%1.svg")
-                .arg(vignetta::desktopId)));
+                .arg(vignetta::app::desktopId)));
     }
 
     // The top band's logo and the about box image have a copy drawn at twice the size, which

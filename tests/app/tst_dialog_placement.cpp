@@ -2,7 +2,7 @@
 
 #include <QtTest>
 
-using vignetta::placeModalWindow;
+using vignetta::controls::placeModalWindow;
 
 class TestDialogPlacement : public QObject
 {

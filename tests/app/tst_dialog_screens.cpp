@@ -34,10 +34,10 @@ private:
     static QRgb commonest(const QImage &image);
     static double contrast(const QImage &image, QRgb *background = nullptr);
 
-    QTemporaryDir m_settings;
-    QQmlEngine *m_engine = nullptr;
-    QObject *m_root = nullptr;
-    QString m_outDir;
+    QTemporaryDir settings_;
+    QQmlEngine *engine_ = nullptr;
+    QObject *root_ = nullptr;
+    QString outDir_;
 };
 
 void TestDialogScreens::initTestCase()
@@ -45,13 +45,13 @@ void TestDialogScreens::initTestCase()
     QCoreApplication::setOrganizationName("VignettaTests");
     QCoreApplication::setApplicationName("DialogScreens");
     QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
-    vignetta::registerQmlTypes();
-    m_outDir = QStringLiteral(VIGNETTA_BIN_DIR "/../screens");
-    QDir().mkpath(m_outDir);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
+    vignetta::app::registerQmlTypes();
+    outDir_ = QStringLiteral(VIGNETTA_BIN_DIR "/../screens");
+    QDir().mkpath(outDir_);
 
-    m_engine = new QQmlEngine;
-    QQmlComponent component(m_engine);
+    engine_ = new QQmlEngine;
+    QQmlComponent component(engine_);
     component.setData(
         "import QtQuick 2.15\n"
         "import QtQuick.Window 2.15\n"
@@ -69,14 +69,14 @@ void TestDialogScreens::initTestCase()
         "    useCancel: true; message: 'Close application. Is it OK?' }\n"
         "}\n",
         QUrl("qrc:/tests/dialog_screens.qml"));
-    m_root = component.create();
-    QVERIFY2(m_root, qPrintable(component.errorString()));
+    root_ = component.create();
+    QVERIFY2(root_, qPrintable(component.errorString()));
 }
 
 void TestDialogScreens::cleanupTestCase()
 {
-    delete m_root;
-    delete m_engine;
+    delete root_;
+    delete engine_;
 }
 
 QImage TestDialogScreens::grab(QQuickItem *item)
@@ -147,7 +147,7 @@ double TestDialogScreens::contrast(const QImage &image, QRgb *background)
 
 QObject *TestDialogScreens::open(const char *name)
 {
-    QObject *dialog = m_root->property(name).value<QObject *>();
+    QObject *dialog = root_->property(name).value<QObject *>();
     if (!dialog)
         return nullptr;
     QMetaObject::invokeMethod(dialog, "open");
@@ -178,7 +178,7 @@ void TestDialogScreens::themedDialogs()
     QFETCH(QString, theme);
     QFETCH(QColor, window1);
     QFETCH(QColor, normalBack1);
-    QMetaObject::invokeMethod(m_root, "setTheme", Q_ARG(QVariant, theme));
+    QMetaObject::invokeMethod(root_, "setTheme", Q_ARG(QVariant, theme));
 
     QObject *options = open("options");
     QVERIFY(options);
@@ -186,7 +186,7 @@ void TestDialogScreens::themedDialogs()
     QVERIFY(box);
     const QImage dialogImage = grab(box);
     QVERIFY(!dialogImage.isNull());
-    dialogImage.save(m_outDir + "/options_" + theme + ".png");
+    dialogImage.save(outDir_ + "/options_" + theme + ".png");
     // The dialog box's gradient starts with the theme's first window colour.
     QCOMPARE(QColor(dialogImage.pixel(dialogImage.width() / 2, 1)).name(), window1.name());
     // The preview's checkerboard: the top-left square dark (0.862 grey), the next one light.
@@ -221,7 +221,7 @@ void TestDialogScreens::themedDialogs()
     QImage listImage = grab(list);
     QMetaObject::invokeMethod(popup, "toggleShow");
     QVERIFY(!listImage.isNull());
-    listImage.save(m_outDir + "/theme_list_" + theme + ".png");
+    listImage.save(outDir_ + "/theme_list_" + theme + ".png");
     QRgb listBackground = 0;
     const double listContrast = contrast(
         listImage.copy(2, 2, listImage.width() - 4, listImage.height() - 4), &listBackground);
@@ -234,7 +234,7 @@ void TestDialogScreens::themedDialogs()
     auto *content = message->property("contentItem").value<QQuickItem *>();
     QVERIFY(content);
     const QImage messageImage = grab(content);
-    messageImage.save(m_outDir + "/message_" + theme + ".png");
+    messageImage.save(outDir_ + "/message_" + theme + ".png");
     QCOMPARE(QColor(messageImage.pixel(2, 2)).name(), normalBack1.name());
     QVERIFY(content->width() >= 200);
     QMetaObject::invokeMethod(message, "close");

@@ -15,8 +15,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using vignetta::AppendAPI;
-using vignetta::KivraAPI;
+using vignetta::services::AppendAPI;
+using vignetta::services::KivraAPI;
 
 namespace {
 

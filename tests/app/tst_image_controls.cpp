@@ -41,7 +41,7 @@ void ImageControlsTest::initTestCase()
     QCoreApplication::setApplicationName("ImageControls");
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
-    vignetta::registerQmlTypes();
+    vignetta::app::registerQmlTypes();
     engine_ = new QQmlEngine;
     QQmlComponent component(engine_);
     const QString project =

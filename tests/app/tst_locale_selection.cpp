@@ -7,7 +7,7 @@
 
 #include <sys/stat.h>
 
-using vignetta::LocaleAliases;
+using vignetta::app::LocaleAliases;
 
 class TestLocaleSelection : public QObject
 {
@@ -43,8 +43,9 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, standard);
         QFETCH(QString, withAlias);
-        QCOMPARE(vignetta::catalogueNameFor(name), standard);
-        QCOMPARE(vignetta::catalogueNameFor(name, LocaleAliases::WithSingaporeAsCn), withAlias);
+        QCOMPARE(vignetta::app::catalogueNameFor(name), standard);
+        QCOMPARE(vignetta::app::catalogueNameFor(name, LocaleAliases::WithSingaporeAsCn),
+                 withAlias);
     }
 
     // clang-format off
@@ -72,25 +73,26 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
         file.close();
-        QCOMPARE(vignetta::selectInterfaceLocale(QStringLiteral("de_DE"), dir.path()), expected);
+        QCOMPARE(vignetta::app::selectInterfaceLocale(QStringLiteral("de_DE"), dir.path()),
+                 expected);
     }
 
     void noOrUnreadableLocaleFile()
     {
         QTemporaryDir dir;
-        QCOMPARE(vignetta::selectInterfaceLocale(QStringLiteral("it_IT"), dir.path()),
+        QCOMPARE(vignetta::app::selectInterfaceLocale(QStringLiteral("it_IT"), dir.path()),
                  QStringLiteral("it_IT"));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Locale"))); // a folder cannot be read
-        QCOMPARE(vignetta::selectInterfaceLocale(QStringLiteral("it_IT"), dir.path()),
+        QCOMPARE(vignetta::app::selectInterfaceLocale(QStringLiteral("it_IT"), dir.path()),
                  QStringLiteral("it_IT"));
-        QCOMPARE(vignetta::selectInterfaceLocale(QStringLiteral("zh_SG"), QString(),
-                                                 LocaleAliases::WithSingaporeAsCn),
+        QCOMPARE(vignetta::app::selectInterfaceLocale(QStringLiteral("zh_SG"), QString(),
+                                                      LocaleAliases::WithSingaporeAsCn),
                  QStringLiteral("zh_CN"));
         // A pipe named Locale is no file either; opening it would wait for a writer for ever.
         QTemporaryDir other;
         const QByteArray pipe = QFile::encodeName(other.filePath(QStringLiteral("Locale")));
         QCOMPARE(::mkfifo(pipe.constData(), 0600), 0);
-        QCOMPARE(vignetta::selectInterfaceLocale(QStringLiteral("it_IT"), other.path()),
+        QCOMPARE(vignetta::app::selectInterfaceLocale(QStringLiteral("it_IT"), other.path()),
                  QStringLiteral("it_IT"));
     }
 
@@ -98,7 +100,7 @@ private slots:
     {
         for (const char *name :
              {"zh_TW", "zh_CN", "ko", "ar", "fr", "de", "es", "it", "pt", "ru"}) {
-            const QString catalogue = vignetta::catalogueNameFor(QString::fromLatin1(name));
+            const QString catalogue = vignetta::app::catalogueNameFor(QString::fromLatin1(name));
             QVERIFY2(QFile::exists(QStringLiteral(":/translations/") + catalogue +
                                    QStringLiteral(".qm")),
                      qPrintable(catalogue));

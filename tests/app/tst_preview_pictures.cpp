@@ -229,8 +229,8 @@ private slots:
         setTime(path, stamp);
         QCOMPARE(loader.load(path).pixel(0, 0), qRgb(255, 0, 0));
         // Clearing the images (what KivraAPI.clearImageCache() does) makes it decode again.
-        vignetta::registerQmlTypes();
-        vignetta::clearImageCaches();
+        vignetta::app::registerQmlTypes();
+        vignetta::app::clearImageCaches();
         QCOMPARE(loader.cachedImageCount(), 0);
         QCOMPARE(loader.load(path).pixel(0, 0), qRgb(0, 0, 255));
         // A new time is a new version; so is a file that vanished.

@@ -26,10 +26,10 @@ private:
     QImage grab(QQuickItem *item);
     QQuickItem *openSelector(QObject *selector);
 
-    QTemporaryDir m_settings;
-    QQmlEngine *m_engine = nullptr;
-    QObject *m_root = nullptr;
-    QString m_outDir;
+    QTemporaryDir settings_;
+    QQmlEngine *engine_ = nullptr;
+    QObject *root_ = nullptr;
+    QString outDir_;
 };
 
 void TestPropertyScreens::initTestCase()
@@ -37,25 +37,25 @@ void TestPropertyScreens::initTestCase()
     QCoreApplication::setOrganizationName("VignettaTests");
     QCoreApplication::setApplicationName("PropertyScreens");
     QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
-    vignetta::registerQmlTypes();
-    m_outDir = QStringLiteral(VIGNETTA_BIN_DIR "/../screens");
-    QDir().mkpath(m_outDir);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
+    vignetta::app::registerQmlTypes();
+    outDir_ = QStringLiteral(VIGNETTA_BIN_DIR "/../screens");
+    QDir().mkpath(outDir_);
 
-    m_engine = new QQmlEngine;
-    QQmlComponent component(m_engine, QUrl::fromLocalFile(QStringLiteral(
+    engine_ = new QQmlEngine;
+    QQmlComponent component(engine_, QUrl::fromLocalFile(QStringLiteral(
                                           VIGNETTA_SOURCE_DIR "/tests/qml/property/ScreensHarness.qml")));
-    m_root = component.create();
-    QVERIFY2(m_root, qPrintable(component.errorString()));
+    root_ = component.create();
+    QVERIFY2(root_, qPrintable(component.errorString()));
     const QString project =
         QUrl::fromLocalFile(QStringLiteral(VIGNETTA_TEST_DATA "/property_project/")).toString();
-    QMetaObject::invokeMethod(m_root, "setUp", Q_ARG(QVariant, project));
+    QMetaObject::invokeMethod(root_, "setUp", Q_ARG(QVariant, project));
 }
 
 void TestPropertyScreens::cleanupTestCase()
 {
-    delete m_root;
-    delete m_engine;
+    delete root_;
+    delete engine_;
 }
 
 QImage TestPropertyScreens::grab(QQuickItem *item)
@@ -93,22 +93,22 @@ void TestPropertyScreens::editors()
 {
     QFETCH(QString, theme);
     QFETCH(QColor, normalBack1);
-    QMetaObject::invokeMethod(m_root, "setTheme", Q_ARG(QVariant, theme));
-    auto *panel = m_root->property("panel").value<QQuickItem *>();
+    QMetaObject::invokeMethod(root_, "setTheme", Q_ARG(QVariant, theme));
+    auto *panel = root_->property("panel").value<QQuickItem *>();
     QVERIFY(panel);
 
     const QStringList kinds = {"scene", "picture", "message", "fade", "sound",
                                "screen", "scroll", "soundFade", "marker"};
     for (const QString &kind : kinds) {
-        QMetaObject::invokeMethod(m_root, "show", Q_ARG(QVariant, kind));
+        QMetaObject::invokeMethod(root_, "show", Q_ARG(QVariant, kind));
         QTest::qWait(20);
         const QImage image = grab(panel);
         QVERIFY(!image.isNull());
-        image.save(m_outDir + "/property_" + kind + "_" + theme + ".png");
+        image.save(outDir_ + "/property_" + kind + "_" + theme + ".png");
     }
 
     // The picture editor's spin boxes are filled with the theme's field colour.
-    QMetaObject::invokeMethod(m_root, "show", Q_ARG(QVariant, QString("picture")));
+    QMetaObject::invokeMethod(root_, "show", Q_ARG(QVariant, QString("picture")));
     auto *startX = panel->findChild<QQuickItem *>("startX");
     QVERIFY(startX);
     auto *spin = startX->findChild<QQuickItem *>("spinBox");
@@ -122,26 +122,26 @@ void TestPropertyScreens::editors()
     QObject *imageSelector = imageBox->property("selector").value<QObject *>();
     QQuickItem *imageContent = openSelector(imageSelector);
     QVERIFY(imageContent);
-    grab(imageContent).save(m_outDir + "/selector_image_" + theme + ".png");
+    grab(imageContent).save(outDir_ + "/selector_image_" + theme + ".png");
     QMetaObject::invokeMethod(imageSelector, "close");
 
-    QMetaObject::invokeMethod(m_root, "show", Q_ARG(QVariant, QString("message")));
+    QMetaObject::invokeMethod(root_, "show", Q_ARG(QVariant, QString("message")));
     auto *face = panel->findChild<QObject *>("face");
     QVERIFY(face);
     QObject *faceSelector = face->property("selector").value<QObject *>();
     QQuickItem *faceContent = openSelector(faceSelector);
     QVERIFY(faceContent);
-    grab(faceContent).save(m_outDir + "/selector_face_" + theme + ".png");
+    grab(faceContent).save(outDir_ + "/selector_face_" + theme + ".png");
     QMetaObject::invokeMethod(faceSelector, "close");
 
-    QMetaObject::invokeMethod(m_root, "show", Q_ARG(QVariant, QString("sound")));
+    QMetaObject::invokeMethod(root_, "show", Q_ARG(QVariant, QString("sound")));
     auto *audioBox = panel->findChild<QObject *>("audioName");
     QVERIFY(audioBox);
     QObject *audioSelector = audioBox->property("selector").value<QObject *>();
     QQuickItem *audioContent = openSelector(audioSelector);
     QVERIFY(audioContent);
     const QImage audioImage = grab(audioContent);
-    audioImage.save(m_outDir + "/selector_audio_" + theme + ".png");
+    audioImage.save(outDir_ + "/selector_audio_" + theme + ".png");
     QMetaObject::invokeMethod(audioSelector, "close");
 }
 

@@ -16,8 +16,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-using vignetta::AppendAPI;
-using vignetta::KivraAPI;
+using vignetta::services::AppendAPI;
+using vignetta::services::KivraAPI;
 
 class TestServiceValues : public QObject
 {
@@ -114,7 +114,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(bool, blacklisted);
-        QCOMPARE(vignetta::isBlackListedAdapterName(name), blacklisted);
+        QCOMPARE(vignetta::services::isBlackListedAdapterName(name), blacklisted);
     }
 
     void missingWindowsAndItemsGiveEmptyGeometry()
@@ -164,21 +164,21 @@ private slots:
         int first = 0;
         int second = 0;
         api.clearImageCache(); // none registered yet
-        vignetta::setImageCacheClearer(QStringLiteral("a"), [&] { ++first; });
-        vignetta::setImageCacheClearer(QStringLiteral("b"), [&] { ++second; });
-        vignetta::setImageCacheClearer(QStringLiteral("a"), [&] { first += 10; });
+        vignetta::app::setImageCacheClearer(QStringLiteral("a"), [&] { ++first; });
+        vignetta::app::setImageCacheClearer(QStringLiteral("b"), [&] { ++second; });
+        vignetta::app::setImageCacheClearer(QStringLiteral("a"), [&] { first += 10; });
         api.clearImageCache();
         QCOMPARE(first, 10);
         QCOMPARE(second, 1);
-        vignetta::setImageCacheClearer(QStringLiteral("a"), nullptr);
-        vignetta::setImageCacheClearer(QStringLiteral("b"), nullptr);
+        vignetta::app::setImageCacheClearer(QStringLiteral("a"), nullptr);
+        vignetta::app::setImageCacheClearer(QStringLiteral("b"), nullptr);
         api.clearImageCache();
         QCOMPARE(second, 1);
     }
 
     void fileOpenEventSetsTheProject()
     {
-        auto *app = qobject_cast<vignetta::Application *>(QCoreApplication::instance());
+        auto *app = qobject_cast<vignetta::app::Application *>(QCoreApplication::instance());
         QVERIFY(app);
         QFileOpenEvent open(QStringLiteral("/projects/Mine/Game.fabproject"));
         QVERIFY(QCoreApplication::sendEvent(app, &open));
@@ -189,7 +189,7 @@ private slots:
 
 int main(int argc, char **argv)
 {
-    vignetta::Application app(argc, argv);
+    vignetta::app::Application app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     TestServiceValues test;
     return QTest::qExec(&test, argc, argv);

@@ -14,13 +14,13 @@ class TestSettingsManager : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_dir.isValid());
+        QVERIFY(dir_.isValid());
         QCoreApplication::setOrganizationName("VignettaTests");
         QCoreApplication::setOrganizationDomain("tests.invalid");
         QCoreApplication::setApplicationName("SettingsManagerTest");
         QSettings::setDefaultFormat(QSettings::IniFormat);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
-        vignetta::registerQmlTypes();
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
+        vignetta::app::registerQmlTypes();
     }
 
     void init() { QSettings().clear(); }
@@ -153,7 +153,7 @@ private:
         return result;
     }
 
-    QTemporaryDir m_dir;
+    QTemporaryDir dir_;
 };
 
 QTEST_MAIN(TestSettingsManager)

@@ -277,7 +277,7 @@ private slots:
                 f.write("[null]");
         }
         QJSEngine engine;
-        vignetta::DataManager dm(&engine);
+        vignetta::project::DataManager dm(&engine);
         dm.setProjectUrl(QUrl::fromLocalFile(dir.path()).toString() + "/");
         QVERIFY(dm.loadDatabase());
 

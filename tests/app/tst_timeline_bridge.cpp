@@ -26,7 +26,7 @@ class TimelineBridgeTest : public QObject, BridgeFixture
     int lastSnapshot() const { return manager->bufferIndex(); }
 
 private slots:
-    void initTestCase() { registerQmlTypes(); }
+    void initTestCase() { app::registerQmlTypes(); }
     void init() { setUp(); }
     void cleanup() { tearDown(); }
 

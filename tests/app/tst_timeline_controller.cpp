@@ -60,7 +60,7 @@ class TimelineControllerTest : public QObject, BridgeFixture
     }
 
 private slots:
-    void initTestCase() { registerQmlTypes(); }
+    void initTestCase() { app::registerQmlTypes(); }
     void init()
     {
         setUp();

@@ -41,7 +41,7 @@ class TimelineModelsTest : public QObject, BridgeFixture
     }
 
 private slots:
-    void initTestCase() { registerQmlTypes(); }
+    void initTestCase() { app::registerQmlTypes(); }
     void init() { setUp(); }
     void cleanup() { tearDown(); }
 

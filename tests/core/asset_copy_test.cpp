@@ -169,10 +169,11 @@ TEST(AssetCopy, AKillDuringTheCopyLeavesTheTargetAbsentOrWhole)
     EXPECT_EQ(readText(f.to / "audio/bgm/Big.ogg"), "old");
     EXPECT_FALSE(fs::exists(f.to / "audio/bgm/Big.m4a"));
     for (const auto &name : entries(f.to / "audio/bgm")) {
-        if (name != "Big.ogg")
+        if (name != "Big.ogg") {
             EXPECT_TRUE(name.front() == '.' && name.size() > 5 &&
                         name.substr(name.size() - 5) == ".part")
                 << name;
+        }
     }
     // The next copy succeeds in spite of them.
     ASSERT_TRUE(copyAsset(f.from, f.to, "/audio/bgm/Big.ogg"));

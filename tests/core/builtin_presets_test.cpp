@@ -50,8 +50,9 @@ TEST(BuiltInPresets, EveryPresetCanBeInsertedWithAllItsFiles)
             continue;
         total += entry.file_size();
         const std::string relative = "/" + fs::relative(entry.path(), folder).generic_string();
-        if (relative != "/presets.json")
+        if (relative != "/presets.json") {
             EXPECT_EQ(used.count(relative), 1u) << relative << " is used by no preset";
+        }
     }
     EXPECT_LT(total, std::uintmax_t(3) << 20);
 }

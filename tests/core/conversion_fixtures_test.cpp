@@ -85,6 +85,6 @@ TEST_P(ConversionFixture, ProducesTheExpectedCommands)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ConversionFixture, ::testing::ValuesIn(caseNames()),
-                         [](const auto &info) { return info.param; });
+                         [](const auto &test) { return test.param; });
 
 } // namespace

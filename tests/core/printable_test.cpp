@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-using vignetta::printable;
+using vignetta::common::printable;
 
 TEST(Printable, ControlCharactersAreShownNotSent)
 {
@@ -19,7 +19,7 @@ TEST(Printable, ControlCharactersAreShownNotSent)
     // their neighbour U+2027 is an ordinary character.
     EXPECT_EQ(printable("a\xe2\x80\xa8" "b\xe2\x80\xa9" "c\xe2\x80\xa7"),
               "a\\u2028b\\u2029c\xe2\x80\xa7");
-    EXPECT_EQ(vignetta::printableLines("a\xe2\x80\xa8" "b"), "a\\u2028b");
+    EXPECT_EQ(vignetta::common::printableLines("a\xe2\x80\xa8" "b"), "a\\u2028b");
     // Everything else stays as it is.
     EXPECT_EQ(printable("Bild \xc3\xa4 \xe7\x94\xbb\xe5\x83\x8f C:\\pictures"),
               "Bild \xc3\xa4 \xe7\x94\xbb\xe5\x83\x8f C:\\pictures");
@@ -27,7 +27,7 @@ TEST(Printable, ControlCharactersAreShownNotSent)
 
 TEST(Printable, LogLinesKeepTheirLineBreaks)
 {
-    EXPECT_EQ(vignetta::printableLines("Unable to load file \x1b]0;title\a.\n\tat line 2"),
+    EXPECT_EQ(vignetta::common::printableLines("Unable to load file \x1b]0;title\a.\n\tat line 2"),
               "Unable to load file \\u001b]0;title\\u0007.\n\tat line 2");
 }
 

@@ -92,7 +92,7 @@ TEST(DatabaseLoad, FailureValuesAndBrokenTextNameTheFile)
         EXPECT_FALSE(db.errorMessage().empty());
     }
     // Values that are present but merely unusual still load: the loader imposes no schema.
-    for (const std::string &text : {"[]", "{}", "1", "true", "\"x\""}) {
+    for (const char *text : {"[]", "{}", "1", "true", "\"x\""}) {
         FakeDataFolder folder;
         folder.files["MapInfos.json"] = text;
         Database db;

@@ -202,7 +202,7 @@ public:
         std::unique_lock<std::mutex> lock(mutex_);
         changed_.wait(lock, [&] { return entered_ >= count; });
     }
-    void open()
+    void letWritesThrough()
     {
         std::lock_guard<std::mutex> lock(mutex_);
         open_ = true;
@@ -249,7 +249,7 @@ TEST(RecoveryWriter, WritesTheNewestSceneAndSkipsThoseOvertakenWhileBusy)
     disk.waitUntilWriting(1);
     writer.submit(jobWith(file, 2));
     writer.submit(jobWith(file, 3));
-    disk.open();
+    disk.letWritesThrough();
     writer.flush();
     EXPECT_EQ(blocksIn(file), 3);
     std::lock_guard<std::mutex> lock(reportsMutex);
@@ -269,7 +269,7 @@ TEST(RecoveryWriter, CancelDropsTheWaitingSceneAndStoppingWritesIt)
         writer.submit(jobWith(file, 2));
         std::thread opener([&] {
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            disk.open();
+            disk.letWritesThrough();
         });
         writer.cancel(); // waits for the scene being written, drops the waiting one
         opener.join();
@@ -282,7 +282,7 @@ TEST(RecoveryWriter, CancelDropsTheWaitingSceneAndStoppingWritesIt)
         writer->submit(jobWith(file, 4));
         disk.waitUntilWriting(1);
         writer->submit(jobWith(file, 5));
-        disk.open();
+        disk.letWritesThrough();
         writer.reset(); // the last edit is not lost when the program winds down
         EXPECT_EQ(blocksIn(file), 5);
     }

@@ -12,8 +12,8 @@ class Setup : public QObject
 public slots:
     void applicationAvailable()
     {
-        vignetta::applyApplicationIdentity();
-        vignetta::registerQmlTypes();
+        vignetta::app::applyApplicationIdentity();
+        vignetta::app::registerQmlTypes();
     }
 };
 

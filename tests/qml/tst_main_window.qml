@@ -166,7 +166,7 @@ TestCase {
         child("mainMenu").actions.helpContents.trigger()
         tryVerify(function() { return box.windowVisible })
         compare(box.message, "No program could be started to open "
-                + MainFrame.applicationDataFolder("Help") + "/index.html.")
+                + FileNames.applicationDataFolder("Help") + "/index.html.")
         closeBoxes()
 
         verify(DataManager.projectOpened)

@@ -139,7 +139,8 @@ Item {
         }
 
         function test_theScenesFilesAreCopiedIntoTheCollection() {
-            dialog.data = [block(1, 0, { imageName: "Bird" }), block(2, 0, { imageName: "Bird" })]
+            dialog.data = [block(1, 0, { imageName: "Bird" }),
+                           block(2, 0, { imageName: "Bird", blockStart: 60 })]
             openDialog()
             submit(0, "Birds", "Flight")
             tryVerify(function () { return dialog.confirmation.windowVisible })

@@ -55,7 +55,7 @@ Item {
                     { name: "Too long", data: [block(1, 2, { blockDelay: 20000 })] } ] },
                 { name: "Sounds", presets: [
                     { name: "Theme", data: [block(1, 3, { audioType: "bgm", audioName: "Theme" }),
-                                            picture(2, "Bird")] } ] }
+                                            block(2, 0, { imageName: "Bird", blockStart: 600 })] } ] }
             ])
             copyIn("img/pictures/Bird.png", "app/Presets/img/pictures/Bird.png")
             // The theme exists only as .ogg: a sound needs both files.
