@@ -70,9 +70,13 @@ run_editor() {
     fi
 }
 
-mkdir -p "$work/projects/First" "$work/projects/Second" "$work/elsewhere"
-echo "1.5.0" >"$work/projects/First/Game.fabproject"
-echo "1.5.0" >"$work/projects/Second/Game.fabproject"
+# Two projects that open: a project that fails to load is forgotten again, which would race
+# with reading the store when the window appears.
+mkdir -p "$work/projects" "$work/elsewhere"
+for name in First Second; do
+    cp -r "$src/sample/SampleProject" "$work/projects/$name"
+    mv "$work/projects/$name/Sample.fabproject" "$work/projects/$name/Game.fabproject"
+done
 
 # No argument and an empty store: the store is not written.
 if run_editor "$work/elsewhere"; then
