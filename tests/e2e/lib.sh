@@ -16,7 +16,9 @@ e2e_begin() {
             echo "usage: $0 BIN_DIR SOURCE_DIR" >&2
             exit 2
         fi
-        exec xvfb-run -a -s "-screen 0 1600x1000x24 -dpi 96" bash "$0" --inner "$bin" "$src"
+        # -noreset: without it the server resets when its last client leaves, and an editor
+        # started right after the previous one ended may find no display and abort.
+        exec xvfb-run -a -s "-screen 0 1600x1000x24 -dpi 96 -noreset" bash "$0" --inner "$bin" "$src"
     fi
     BIN=$2
     SRC=$3
@@ -253,6 +255,13 @@ copy_as_event() {
     answer_box >/dev/null 2>&1 || true
     clipboard application/fable-EventCommand >"$1" || true
 }
+# Whether file $1 (Copy As Event taken from the clipboard) holds exactly what vignetta-cli
+# convert makes of the scene file $2 (the tool ends its output with a line feed, the clipboard
+# holds the bare text); the conversion stays in $WORK/converted.json.
+same_as_conversion() {
+    "$BIN/vignetta-cli" convert "$2" >"$WORK/converted.json" 2>/dev/null || true
+    [ -s "$WORK/converted.json" ] && [ -f "$1" ] && cmp -s <(head -c -1 "$WORK/converted.json") "$1"
+}
 # The top of the timeline's ruler band: the first row whose left pixel has the ruler's colour.
 ruler_top() {
     import -window root "$WORK/screen.png"
@@ -265,6 +274,17 @@ for y in range(im.height):
         print(y)
         break
 EOF
+}
+
+# Opens the project $1 and imports the scene $2; TOP is then the ruler's top. Ends the test when
+# the editor or its timeline does not show.
+open_and_import() {
+    open_editor "$1" || { fail "the editor did not open the project"; cat "$EDITOR_LOG"; exit 1; }
+    sleep 1
+    if import_event "$2"; then pass "demo scene imported"; else fail "the demo scene was not imported"; fi
+    sleep 0.5
+    TOP=$(ruler_top)
+    [ -n "$TOP" ] || { fail "no ruler on screen"; exit 1; }
 }
 
 # Errors of the interface's scripts in the editor's output.

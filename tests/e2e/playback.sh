@@ -80,12 +80,7 @@ wait_frame() {
 }
 
 # --- 1. Playback -----------------------------------------------------------------------------
-open_editor "$PROJECT" || { fail "the editor did not open the project"; cat "$EDITOR_LOG"; exit 1; }
-sleep 1
-import_event "$DEMO" && pass "demo scene imported" || fail "the demo scene was not imported"
-sleep 0.5
-TOP=$(ruler_top)
-[ -n "$TOP" ] || { fail "no ruler on screen"; exit 1; }
+open_and_import "$PROJECT" "$DEMO"
 BAR=$((TOP - 22))
 
 # The tool row (right-aligned, 344 wide): Play is its fifth button, Pause the sixth, Shrink the

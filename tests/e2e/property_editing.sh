@@ -71,12 +71,7 @@ else:
 EOF
 images() { $PY "$WORK/images.py" "$@"; }
 
-open_editor "$PROJECT" || { fail "the editor did not open the project"; cat "$EDITOR_LOG"; exit 1; }
-sleep 1
-import_event "$DEMO" && pass "demo scene imported" || fail "the demo scene was not imported"
-sleep 0.5
-TOP=$(ruler_top)
-[ -n "$TOP" ] || { fail "no ruler on screen"; exit 1; }
+open_and_import "$PROJECT" "$DEMO"
 LANE3=$((TOP + 28 + 2 * 64 + 12))
 
 # Empty lane space (the import leaves its blocks selected), the cursor to frame 300, the block.

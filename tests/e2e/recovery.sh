@@ -44,9 +44,7 @@ wait_until() {
 has_recovery_file() { [ -n "$(recovery_files)" ]; }
 no_recovery_file() { [ -z "$(recovery_files)" ]; }
 # The recovery file $1 holds the scene whose Copy As Event is in file $2.
-holds_scene() {
-    [ -f "$1" ] && "$BIN/vignetta-cli" convert "$1" 2>/dev/null | head -c -1 | cmp -s - "$2"
-}
+holds_scene() { [ -f "$1" ] && same_as_conversion "$2" "$1"; }
 
 # --- 1. Edit, export, crash ------------------------------------------------------------------
 open_editor "$PROJECT"

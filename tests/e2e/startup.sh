@@ -63,25 +63,23 @@ else
     fail "no window appeared (no argument)"
 fi
 
+# Whether the settings store held the project file $1 when the window appeared.
+stored_project() { grep -qx "projectFileUrl=file://$1" "$WORK/seen.conf" 2>/dev/null; }
+seen_settings() { echo "settings when the window appeared: $(cat "$WORK/seen.conf" 2>/dev/null || echo none)"; }
+
 # A relative path from the starting folder.
 if run_editor "$WORK/projects" "First/Game.fabproject"; then
     pass "window appears with a project"
-    if grep -qx "projectFileUrl=file://$WORK/projects/First/Game.fabproject" "$WORK/seen.conf" 2>/dev/null; then
-        pass "relative project path stored as its absolute file URL before the window"
-    else
-        fail "settings when the window appeared: $(cat "$WORK/seen.conf" 2>/dev/null || echo none)"
-    fi
+    stored_project "$WORK/projects/First/Game.fabproject" \
+        && pass "relative project path stored as its absolute file URL before the window" || fail "$(seen_settings)"
 else
     fail "no window appeared (relative project path)"
 fi
 
 # An absolute path replaces the remembered project.
 if run_editor "$WORK/elsewhere" "$WORK/projects/Second/Game.fabproject" "ignored-extra-argument"; then
-    if grep -qx "projectFileUrl=file://$WORK/projects/Second/Game.fabproject" "$WORK/seen.conf" 2>/dev/null; then
-        pass "a project named at launch replaces the remembered one"
-    else
-        fail "settings when the window appeared: $(cat "$WORK/seen.conf" 2>/dev/null || echo none)"
-    fi
+    stored_project "$WORK/projects/Second/Game.fabproject" \
+        && pass "a project named at launch replaces the remembered one" || fail "$(seen_settings)"
 else
     fail "no window appeared (absolute project path)"
 fi
