@@ -47,9 +47,11 @@ run_editor() {
     fi
 }
 
-mkdir -p "$WORK/projects/First" "$WORK/projects/Second" "$WORK/elsewhere"
-echo "1.5.0" >"$WORK/projects/First/Game.fabproject"
-echo "1.5.0" >"$WORK/projects/Second/Game.fabproject"
+# Projects that load: one that fails is cleared from the store, at a moment that races with the
+# window's appearance.
+mkdir -p "$WORK/projects" "$WORK/elsewhere"
+cp -r "$SAMPLE" "$WORK/projects/First"
+cp -r "$SAMPLE" "$WORK/projects/Second"
 
 # No argument and an empty store: the store is not written.
 if run_editor "$WORK/elsewhere"; then
@@ -68,17 +70,17 @@ stored_project() { grep -qx "projectFileUrl=file://$1" "$WORK/seen.conf" 2>/dev/
 seen_settings() { echo "settings when the window appeared: $(cat "$WORK/seen.conf" 2>/dev/null || echo none)"; }
 
 # A relative path from the starting folder.
-if run_editor "$WORK/projects" "First/Game.fabproject"; then
+if run_editor "$WORK/projects" "First/Sample.fabproject"; then
     pass "window appears with a project"
-    stored_project "$WORK/projects/First/Game.fabproject" \
+    stored_project "$WORK/projects/First/Sample.fabproject" \
         && pass "relative project path stored as its absolute file URL before the window" || fail "$(seen_settings)"
 else
     fail "no window appeared (relative project path)"
 fi
 
 # An absolute path replaces the remembered project.
-if run_editor "$WORK/elsewhere" "$WORK/projects/Second/Game.fabproject" "ignored-extra-argument"; then
-    stored_project "$WORK/projects/Second/Game.fabproject" \
+if run_editor "$WORK/elsewhere" "$WORK/projects/Second/Sample.fabproject" "ignored-extra-argument"; then
+    stored_project "$WORK/projects/Second/Sample.fabproject" \
         && pass "a project named at launch replaces the remembered one" || fail "$(seen_settings)"
 else
     fail "no window appeared (absolute project path)"
