@@ -6,7 +6,7 @@
 # an environment of its own. The functions work under `set -e` and `set -o pipefail` as well.
 
 # BIN_DIR SOURCE_DIR: re-runs this script under xvfb-run ("--inner BIN_DIR SOURCE_DIR");
-# inside, sets BIN, SRC, WORK (removed at the end, with every editor still running), the
+# inside, sets BIN, SRC, WORK (removed at the end, when every editor still running is ended), the
 # environment, the counters and the sample project's names.
 e2e_begin() {
     if [ "${1:-}" != "--inner" ]; then
