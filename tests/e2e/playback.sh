@@ -9,72 +9,17 @@
 # With VIGNETTA_E2E_SHOTS=DIR the screenshots are kept in DIR.
 # Arguments: the bin directory and the source directory.
 set -u
-BIN=$(cd "$1" && pwd)
-SRC=$(cd "$2" && pwd)
-
-if [ -z "${VIGNETTA_E2E_INNER:-}" ]; then
-    export VIGNETTA_E2E_INNER=1
-    exec xvfb-run -a -s "-screen 0 1600x1000x24 -dpi 96" bash "$0" "$BIN" "$SRC"
-fi
-
-export QT_QPA_PLATFORM=xcb
-export QTWEBENGINE_DISABLE_SANDBOX=1
-WORK=$(mktemp -d)
-PID=""
-cleanup() {
-    [ -n "$PID" ] && kill "$PID" 2>/dev/null
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-export XDG_CONFIG_HOME="$WORK/config"
-export XDG_DATA_HOME="$WORK/data"
-mkdir -p "$XDG_CONFIG_HOME/VignettaWorks" "$XDG_DATA_HOME"
-printf '[General]\nwindowX=0\nwindowY=0\nwindowWidth=1600\nwindowHeight=1000\n' \
-    >"$XDG_CONFIG_HOME/VignettaWorks/Vignetta.conf"
+source "$(dirname "$0")/lib.sh"
+e2e_begin "$@"
+place_window
 SHOTS="${VIGNETTA_E2E_SHOTS:-$WORK/shots}"
 mkdir -p "$SHOTS"
 
-PASSED=0
-FAILED=0
-pass() { echo "PASS: $1"; PASSED=$((PASSED + 1)); }
-fail() { echo "FAIL: $1"; FAILED=$((FAILED + 1)); }
-PY=/usr/bin/python3
-
-cp -r "$SRC/sample/SampleProject" "$WORK/Sample"
+cp -r "$SAMPLE" "$WORK/Sample"
 PROJECT="$WORK/Sample/Sample.fabproject"
 DEMO="$WORK/Sample/scenes/demo.json"
-TITLE="Meadow Morning - Vignetta"
 WIDTH=1600
 
-wait_window() {
-    local deadline=$((SECONDS + $2)) id
-    while [ $SECONDS -lt $deadline ]; do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1)
-        if [ -n "$id" ]; then echo "$id"; return 0; fi
-        sleep 0.3
-    done
-    return 1
-}
-wait_gone() {
-    local deadline=$((SECONDS + $2))
-    while [ $SECONDS -lt $deadline ]; do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.3
-    done
-    return 1
-}
-keys_to() {
-    local win=$1; shift
-    xdotool windowfocus --sync "$win" 2>/dev/null || xdotool windowfocus "$win"
-    sleep 0.3
-    xdotool key --clearmodifiers "$@"
-}
-dismiss_box() {
-    local box
-    box=$(wait_window "Vignetta" 10) || return 1
-    keys_to "$box" Return
-    wait_gone "Vignetta" 5
-}
 shot() { import -window root "$1"; }
 
 # Image helpers: "cursor FILE TOP PPF" prints the cursor's frame (from the green cursor line in
@@ -121,19 +66,6 @@ EOF
 images() { $PY "$WORK/images.py" "$@"; }
 render() { "$BIN/vignetta-cli" render --project "$WORK/Sample" "$DEMO" --frame "$1" -o "$2" >/dev/null; }
 
-# The top of the ruler band: the first row whose left pixel has the ruler's colour.
-ruler_top() {
-    shot "$WORK/screen.png"
-    $PY - "$WORK/screen.png" <<'EOF'
-import sys
-from PIL import Image
-im = Image.open(sys.argv[1]).convert("RGB")
-for y in range(im.height):
-    if im.getpixel((3, y)) == (0x22, 0x44, 0x88):
-        print(y)
-        break
-EOF
-}
 cursor_now() { shot "$WORK/cursor.png"; images cursor "$WORK/cursor.png" "$TOP" "$1"; }
 # Waits up to $2 seconds for the cursor to reach frame $1 or beyond.
 wait_frame() {
@@ -148,20 +80,7 @@ wait_frame() {
 }
 
 # --- 1. Playback -----------------------------------------------------------------------------
-"$BIN/vignetta" "$PROJECT" >"$WORK/editor.log" 2>&1 &
-PID=$!
-MAIN=$(wait_window "$TITLE" 60) || { fail "the editor did not open the project"; cat "$WORK/editor.log"; exit 1; }
-sleep 1
-keys_to "$MAIN" ctrl+o
-DIALOG=$(wait_window "Choose Event JSON File" 20) || { keys_to "$MAIN" ctrl+o; DIALOG=$(wait_window "Choose Event JSON File" 20); }
-keys_to "$DIALOG" ctrl+a
-xdotool type --delay 5 "$DEMO"
-xdotool key Return
-wait_gone "Choose Event JSON File" 10
-dismiss_box && pass "demo scene imported" || fail "the demo scene was not imported"
-sleep 0.5
-TOP=$(ruler_top)
-[ -n "$TOP" ] || { fail "no ruler on screen"; exit 1; }
+open_and_import "$PROJECT" "$DEMO"
 BAR=$((TOP - 22))
 
 # The tool row (right-aligned, 344 wide): Play is its fifth button, Pause the sixth, Shrink the
@@ -241,10 +160,5 @@ for case in "150 picture" "335 message" "500 flash" "945 fade"; do
     fi
 done
 
-if grep -E "qrc:/qml/.*(Error|TypeError|ReferenceError|is not a function|Cannot read)" "$WORK/editor.log"; then
-    fail "script errors in the editor's log"
-else
-    pass "no script errors"
-fi
-echo "$PASSED passed, $FAILED failed"
-[ "$FAILED" -eq 0 ]
+check_script_errors
+e2e_finish

@@ -6,27 +6,8 @@
 # killed in the middle of a copy, and every target must be absent or whole.
 # Arguments: the bin directory and the source directory.
 set -u
-BIN=$(cd "$1" && pwd)
-SRC=$(cd "$2" && pwd)
-
-if [ -z "${VIGNETTA_E2E_INNER:-}" ]; then
-    export VIGNETTA_E2E_INNER=1
-    exec xvfb-run -a -s "-screen 0 1600x1000x24 -dpi 96" bash "$0" "$BIN" "$SRC"
-fi
-
-WORK=$(mktemp -d)
-PID=""
-cleanup() {
-    [ -n "$PID" ] && kill "$PID" 2>/dev/null
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-export QT_QPA_PLATFORM=xcb
-export XDG_CONFIG_HOME="$WORK/config"
-export XDG_DATA_HOME="$WORK/data"
-export QTWEBENGINE_DISABLE_SANDBOX=1
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
-PY=/usr/bin/python3
+source "$(dirname "$0")/lib.sh"
+e2e_begin "$@"
 USER_PRESETS="$XDG_DATA_HOME/VignettaWorks/Vignetta/Presets"
 
 # Insertion goes to the cursor on the selected lane; a fresh project has the cursor at frame 0
@@ -34,78 +15,11 @@ USER_PRESETS="$XDG_DATA_HOME/VignettaWorks/Vignetta/Presets"
 CURSOR_FRAME=0
 CURSOR_LANE=1
 
-PASSED=0
-FAILED=0
-pass() { echo "PASS: $1"; PASSED=$((PASSED + 1)); }
-fail() { echo "FAIL: $1"; FAILED=$((FAILED + 1)); }
+SCENE="$SAMPLE/scenes/demo.json"
 
-SAMPLE_DIR="$SRC/sample/SampleProject"
-SCENE="$SAMPLE_DIR/scenes/demo.json"
-GAME_TITLE=$($PY -c 'import json,sys; print(json.load(open(sys.argv[1]))["gameTitle"])' \
-    "$SAMPLE_DIR/data/System.json")
-MAIN_TITLE="$GAME_TITLE - Vignetta"
-
-wait_window() {
-    local pattern="^$1\$" deadline=$((SECONDS + $2)) id
-    while [ $SECONDS -lt $deadline ]; do
-        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -1)
-        if [ -n "$id" ]; then echo "$id"; return 0; fi
-        sleep 0.2
-    done
-    return 1
-}
-wait_gone() {
-    local deadline=$((SECONDS + $2))
-    while [ $SECONDS -lt $deadline ]; do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.2
-    done
-    return 1
-}
-keys_to() {
-    local win=$1; shift
-    xdotool windowfocus --sync "$win" 2>/dev/null || xdotool windowfocus "$win"
-    sleep 0.3
-    xdotool key --clearmodifiers "$@"
-}
 type_to() {
-    xdotool windowfocus --sync "$1" 2>/dev/null
+    focus "$1"
     xdotool type --delay 10 "$2"
-}
-# Message boxes and the copy confirmation are titled with the application title alone.
-answer_box() {
-    local box
-    box=$(wait_window "Vignetta" 15) || return 1
-    keys_to "$box" Return
-    wait_gone "Vignetta" 10
-}
-start_editor() {
-    "$BIN/vignetta" "$@" >"$WORK/stderr.log" 2>&1 &
-    PID=$!
-    MAIN=$(wait_window "$MAIN_TITLE" 60)
-}
-stop_editor() {
-    [ -n "$PID" ] && kill "$PID" 2>/dev/null
-    wait "$PID" 2>/dev/null
-    PID=""
-}
-# Picks an item of the menu bar's menus by clicking "File", moving $1 menus to the right and
-# $2 items down, until the window titled $3 shows (a busy machine may drop a key).
-menu_to_window() {
-    local right=$1 downs=$2 title=$3 attempt id
-    for attempt in 1 2 3; do
-        xdotool windowfocus --sync "$MAIN" 2>/dev/null
-        xdotool mousemove --window "$MAIN" 12 10 click 1
-        sleep 0.8
-        for _ in $(seq 1 "$right"); do xdotool key Right; sleep 0.2; done
-        for _ in $(seq 1 "$downs"); do xdotool key Down; sleep 0.05; done
-        sleep 0.3
-        xdotool key Return
-        if id=$(wait_window "$title" 15); then echo "$id"; return 0; fi
-        xdotool key Escape Escape Escape
-        sleep 0.5
-    done
-    return 1
 }
 # Asset paths the blocks of a scene file use, one per line, relative to a project folder.
 assets_of() {
@@ -143,16 +57,10 @@ PY
 assets_of "$SCENE" >"$WORK/assets.txt"
 
 # --- 1. The demo scene becomes a preset of a new category ----------------------------------
-cp -r "$SAMPLE_DIR" "$WORK/First"
-start_editor "$WORK/First/Sample.fabproject"
-if [ -z "$MAIN" ]; then fail "no main window"; cat "$WORK/stderr.log"; exit 1; fi
-keys_to "$MAIN" ctrl+o
-DIALOG=$(wait_window "Choose Event JSON File" 20)
-keys_to "$DIALOG" ctrl+a
-xdotool type --delay 5 "$SCENE"
-xdotool key Return
-wait_gone "Choose Event JSON File" 10
-answer_box || fail "no box after the import"
+cp -r "$SAMPLE" "$WORK/First"
+open_editor "$WORK/First/Sample.fabproject"
+if [ -z "$MAIN" ]; then fail "no main window"; cat "$EDITOR_LOG"; exit 1; fi
+import_event "$SCENE" || fail "no box after the import"
 
 # File: Open FC Project, New Timeline, Import, Export, Add Preset
 DIALOG=$(menu_to_window 0 5 "Add Preset")
@@ -183,15 +91,15 @@ else
 fi
 MISSING=0
 while read -r file; do
-    cmp -s "$SAMPLE_DIR/$file" "$USER_PRESETS/$file" || { MISSING=$((MISSING + 1)); echo "  not in the collection: $file"; }
+    cmp -s "$SAMPLE/$file" "$USER_PRESETS/$file" || { MISSING=$((MISSING + 1)); echo "  not in the collection: $file"; }
 done <"$WORK/assets.txt"
 if [ "$MISSING" -eq 0 ]; then pass "all $(wc -l <"$WORK/assets.txt") files of the scene copied into the collection"
 else fail "$MISSING files missing from the collection"; fi
 
 # --- 2. Inserted into a second copy of the project that lacks the files ---------------------
-cp -r "$SAMPLE_DIR" "$WORK/Second"
+cp -r "$SAMPLE" "$WORK/Second"
 rm -rf "$WORK/Second/img/pictures" "$WORK/Second/img/faces" "$WORK/Second/audio"
-start_editor "$WORK/Second/Sample.fabproject"
+open_editor "$WORK/Second/Sample.fabproject"
 # Insert: New Lane, eight kinds of events, Preset
 DIALOG=$(menu_to_window 2 9 "Preset Selection")
 if [ -z "$DIALOG" ]; then
@@ -214,12 +122,10 @@ done <"$WORK/assets.txt"
 if [ "$MISSING" -eq 0 ]; then pass "the preset's files arrived in the second project"
 else
     fail "$MISSING files did not arrive in the second project"
-    find "$WORK/Second/img" "$WORK/Second/audio" -type f 2>/dev/null | head; tail -5 "$WORK/stderr.log"
+    find "$WORK/Second/img" "$WORK/Second/audio" -type f 2>/dev/null | head; tail -5 "$EDITOR_LOG"
 fi
 
-keys_to "$MAIN" ctrl+shift+c
-answer_box >/dev/null 2>&1
-xclip -selection clipboard -t application/fable-EventCommand -o >"$WORK/clipboard.json" 2>/dev/null
+copy_as_event "$WORK/clipboard.json"
 # The preset's blocks as insertion places them: the earliest block at the cursor frame, the
 # topmost lane of the set on the cursor lane, markers on the marker lane.
 $PY - "$SAVED" "$CURSOR_FRAME" "$CURSOR_LANE" >"$WORK/placed.json" <<'PY'
@@ -234,12 +140,11 @@ for b in blocks:
         b["laneId"] += lane - top
 print(json.dumps(blocks, ensure_ascii=False, separators=(",", ":")))
 PY
-"$BIN/vignetta-cli" convert "$WORK/placed.json" >"$WORK/expected.json"
-if [ -s "$WORK/expected.json" ] && cmp -s <(head -c -1 "$WORK/expected.json") "$WORK/clipboard.json"; then
+if same_as_conversion "$WORK/clipboard.json" "$WORK/placed.json"; then
     pass "Copy As Event equals vignetta-cli convert of the preset at frame $CURSOR_FRAME, lane $CURSOR_LANE"
 else
     fail "Copy As Event differs from the conversion of the placed preset"
-    head -c 300 "$WORK/clipboard.json"; echo; head -c 300 "$WORK/expected.json"; echo
+    head -c 300 "$WORK/clipboard.json"; echo; head -c 300 "$WORK/converted.json"; echo
 fi
 stop_editor
 
@@ -266,7 +171,7 @@ with open(path, "w", encoding="utf-8") as out:
     json.dump(categories, out, separators=(",", ":"))
 PY
 cp -r "$WORK/Second" "$WORK/Third"
-start_editor "$WORK/Third/Sample.fabproject"
+open_editor "$WORK/Third/Sample.fabproject"
 DIALOG=$(menu_to_window 2 9 "Preset Selection")
 sleep 1.5
 keys_to "$DIALOG" End
@@ -277,9 +182,7 @@ keys_to "$DIALOG" Return
 answer_box
 if wait_window "Copy image files" 20 >/dev/null; then
     sleep 0.3
-    kill -9 "$PID"
-    wait "$PID" 2>/dev/null
-    PID=""
+    kill_editor
     WHOLE=0
     BROKEN=0
     for i in $(seq -f "%03g" 0 $((COUNT - 1))); do
@@ -298,5 +201,4 @@ else
     fail "the copying window never showed"
 fi
 
-echo "$PASSED passed, $FAILED failed"
-[ "$FAILED" -eq 0 ]
+e2e_finish

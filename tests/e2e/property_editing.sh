@@ -8,78 +8,14 @@
 # preview: the picture editor takes the new positions, and one Ctrl+Z takes the drag back.
 # Arguments: the bin directory and the source directory.
 set -u
-BIN=$(cd "$1" && pwd)
-SRC=$(cd "$2" && pwd)
+source "$(dirname "$0")/lib.sh"
+e2e_begin "$@"
+place_window
 
-if [ -z "${VIGNETTA_E2E_INNER:-}" ]; then
-    export VIGNETTA_E2E_INNER=1
-    exec xvfb-run -a -s "-screen 0 1600x1000x24 -dpi 96" bash "$0" "$BIN" "$SRC"
-fi
-
-export QT_QPA_PLATFORM=xcb
-export QTWEBENGINE_DISABLE_SANDBOX=1
-WORK=$(mktemp -d)
-PID=""
-cleanup() {
-    [ -n "$PID" ] && kill "$PID" 2>/dev/null
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-export XDG_CONFIG_HOME="$WORK/config"
-export XDG_DATA_HOME="$WORK/data"
-mkdir -p "$XDG_CONFIG_HOME/VignettaWorks" "$XDG_DATA_HOME"
-printf '[General]\nwindowX=0\nwindowY=0\nwindowWidth=1600\nwindowHeight=1000\n' \
-    >"$XDG_CONFIG_HOME/VignettaWorks/Vignetta.conf"
-
-PASSED=0
-FAILED=0
-pass() { echo "PASS: $1"; PASSED=$((PASSED + 1)); }
-fail() { echo "FAIL: $1"; FAILED=$((FAILED + 1)); }
-PY=/usr/bin/python3
-
-cp -r "$SRC/sample/SampleProject" "$WORK/Sample"
+cp -r "$SAMPLE" "$WORK/Sample"
 PROJECT="$WORK/Sample/Sample.fabproject"
 DEMO="$WORK/Sample/scenes/demo.json"
-TITLE="Meadow Morning - Vignetta"
 
-wait_window() {
-    local deadline=$((SECONDS + $2)) id
-    while [ $SECONDS -lt $deadline ]; do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1)
-        if [ -n "$id" ]; then echo "$id"; return 0; fi
-        sleep 0.3
-    done
-    return 1
-}
-wait_gone() {
-    local deadline=$((SECONDS + $2))
-    while [ $SECONDS -lt $deadline ]; do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.3
-    done
-    return 1
-}
-keys_to() {
-    local win=$1; shift
-    xdotool windowfocus --sync "$win" 2>/dev/null || xdotool windowfocus "$win"
-    sleep 0.3
-    xdotool key --clearmodifiers "$@"
-}
-dismiss_box() {
-    local box
-    box=$(wait_window "Vignetta" 10) || return 1
-    keys_to "$box" Return
-    wait_gone "Vignetta" 5
-}
-click() { xdotool mousemove "$1" "$2"; sleep 0.2; xdotool click 1; sleep 0.5; }
-# Copy As Event, read from the clipboard while the program runs, into file $1.
-copy_as_event() {
-    rm -f "$1"
-    keys_to "$MAIN" ctrl+shift+c
-    sleep 1
-    dismiss_box >/dev/null 2>&1
-    xclip -selection clipboard -t application/fable-EventCommand -o >"$1" 2>/dev/null
-}
 # Types $3 into the spin box at ($1, $2) of the property panel and confirms it.
 set_field() {
     click "$1" "$2"
@@ -104,18 +40,6 @@ moves = [c["parameters"] for c in commands[shows[1]:shows[2]]
          if c["code"] == 232 and c["parameters"][0] == 5]
 move = moves[-1] if moves else [None] * 6
 print("show: %s %s %s  move: %s %s" % (show[4], show[5], show[8], move[4], move[5]))
-EOF
-}
-ruler_top() {
-    import -window root "$WORK/screen.png"
-    $PY - "$WORK/screen.png" <<'EOF'
-import sys
-from PIL import Image
-im = Image.open(sys.argv[1]).convert("RGB")
-for y in range(im.height):
-    if im.getpixel((3, y)) == (0x22, 0x44, 0x88):
-        print(y)
-        break
 EOF
 }
 # "locate SHOT RENDER": where the game screen lies on the screenshot (found by the rows above
@@ -147,20 +71,7 @@ else:
 EOF
 images() { $PY "$WORK/images.py" "$@"; }
 
-"$BIN/vignetta" "$PROJECT" >"$WORK/editor.log" 2>&1 &
-PID=$!
-MAIN=$(wait_window "$TITLE" 60) || { fail "the editor did not open the project"; cat "$WORK/editor.log"; exit 1; }
-sleep 1
-keys_to "$MAIN" ctrl+o
-DIALOG=$(wait_window "Choose Event JSON File" 20) || { keys_to "$MAIN" ctrl+o; DIALOG=$(wait_window "Choose Event JSON File" 20); }
-keys_to "$DIALOG" ctrl+a
-xdotool type --delay 5 "$DEMO"
-xdotool key Return
-wait_gone "Choose Event JSON File" 10
-dismiss_box && pass "demo scene imported" || fail "the demo scene was not imported"
-sleep 0.5
-TOP=$(ruler_top)
-[ -n "$TOP" ] || { fail "no ruler on screen"; exit 1; }
+open_and_import "$PROJECT" "$DEMO"
 LANE3=$((TOP + 28 + 2 * 64 + 12))
 
 # Empty lane space (the import leaves its blocks selected), the cursor to frame 300, the block.
@@ -215,12 +126,8 @@ if [ "$SX" != "-1" ]; then
     select_lena
     # The start frame's name tag lies at the picture's start position.
     X=$((SX + 154)); Y=$((SY + 248))
-    xdotool mousemove "$X" "$Y" mousedown 1
-    sleep 0.2
-    for i in 1 2 3 4 5 6 7 8; do xdotool mousemove $((X + 5 * i)) "$Y"; sleep 0.05; done
-    sleep 0.2
-    xdotool mouseup 1
-    sleep 0.8
+    drag_mouse "$X" "$Y" $((X + 40)) "$Y"
+    sleep 0.3
     copy_as_event "$WORK/dragged.json"
     [ "$(lena "$WORK/dragged.json")" = "show: 190 244 255  move: 200 244" ] \
         && pass "dragging the start frame 40 pixels right moves both positions by 40" \
@@ -232,10 +139,5 @@ if [ "$SX" != "-1" ]; then
         || fail "one Undo after the drag: $(lena "$WORK/undo3.json")"
 fi
 
-if grep -E "qrc:/qml/.*(Error|TypeError|ReferenceError|is not a function|Cannot read)" "$WORK/editor.log"; then
-    fail "script errors in the editor's log"
-else
-    pass "no script errors"
-fi
-echo "$PASSED passed, $FAILED failed"
-[ "$FAILED" -eq 0 ]
+check_script_errors
+e2e_finish

@@ -6,32 +6,10 @@
 # nor the next one crashes or hangs.
 # Usage: startup.sh BIN_DIR SOURCE_DIR
 set -euo pipefail
-
-if [[ "${1:-}" != "--inner" ]]; then
-    bin="$1"
-    work="$(mktemp -d)"
-    trap 'rm -rf "$work"' EXIT
-    exec_status=0
-    xvfb-run -a -s "-screen 0 1600x1000x24 -dpi 96" bash "$0" --inner "$bin" "$work" "$2" \
-        || exec_status=$?
-    exit "$exec_status"
-fi
-
-bin="$2"
-src="$4"
-work="$3"
-# The real program on the X server xvfb-run started, whatever the caller's environment says.
-export QT_QPA_PLATFORM=xcb
-unset QT_QUICK_BACKEND
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/lib.sh"
+e2e_begin "$@"
+PASS_TAG=ok
 settings="$XDG_CONFIG_HOME/VignettaWorks/Vignetta.conf"
-failures=0
-passes=0
-
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; passes=$((passes + 1)); }
 
 # The id of the visible main window: titled "Vignetta", or "<game title> - Vignetta" once a
 # project is open. xdotool matches names ignoring case, and the splash screen is "vignetta".
@@ -46,40 +24,37 @@ main_window() {
 }
 
 # Starts the editor (in folder $1, with the remaining arguments), waits for its window and
-# records what the settings store held at that moment in $work/seen.conf. Returns non-zero when
+# records what the settings store held at that moment in $WORK/seen.conf. Returns non-zero when
 # no window appeared.
 run_editor() {
-    local dir="$1"; shift
-    rm -f "$work/seen.conf"
-    (cd "$dir" && exec "$bin/vignetta" "$@") >"$work/editor.log" 2>&1 &
-    local pid=$! found=""
+    local dir="$1" found=""; shift
+    rm -f "$WORK/seen.conf"
+    : >"$EDITOR_LOG"
+    start_editor --in "$dir" "$@"
     for _ in $(seq 1 600); do
-        if ! kill -0 "$pid" 2>/dev/null; then break; fi
+        if ! kill -0 "$PID" 2>/dev/null; then break; fi
         found="$(main_window)"
         if [[ -n "$found" ]]; then
-            cp "$settings" "$work/seen.conf" 2>/dev/null || true
+            cp "$settings" "$WORK/seen.conf" 2>/dev/null || true
             break
         fi
         sleep 0.1
     done
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
+    stop_editor
     if [[ -z "$found" ]]; then
-        echo "--- editor output"; cat "$work/editor.log"; echo "---"
+        echo "--- editor output"; cat "$EDITOR_LOG"; echo "---"
         return 1
     fi
 }
 
-# Two projects that open: a project that fails to load is forgotten again, which would race
-# with reading the store when the window appears.
-mkdir -p "$work/projects" "$work/elsewhere"
-for name in First Second; do
-    cp -r "$src/sample/SampleProject" "$work/projects/$name"
-    mv "$work/projects/$name/Sample.fabproject" "$work/projects/$name/Game.fabproject"
-done
+# Projects that load: one that fails is cleared from the store, at a moment that races with the
+# window's appearance.
+mkdir -p "$WORK/projects" "$WORK/elsewhere"
+cp -r "$SAMPLE" "$WORK/projects/First"
+cp -r "$SAMPLE" "$WORK/projects/Second"
 
 # No argument and an empty store: the store is not written.
-if run_editor "$work/elsewhere"; then
+if run_editor "$WORK/elsewhere"; then
     pass "window appears without a project"
     if [[ -e "$settings" ]] && grep -q '^projectFileUrl=' "$settings"; then
         fail "started without a project, the settings store was written"
@@ -90,25 +65,23 @@ else
     fail "no window appeared (no argument)"
 fi
 
+# Whether the settings store held the project file $1 when the window appeared.
+stored_project() { grep -qx "projectFileUrl=file://$1" "$WORK/seen.conf" 2>/dev/null; }
+seen_settings() { echo "settings when the window appeared: $(cat "$WORK/seen.conf" 2>/dev/null || echo none)"; }
+
 # A relative path from the starting folder.
-if run_editor "$work/projects" "First/Game.fabproject"; then
+if run_editor "$WORK/projects" "First/Sample.fabproject"; then
     pass "window appears with a project"
-    if grep -qx "projectFileUrl=file://$work/projects/First/Game.fabproject" "$work/seen.conf" 2>/dev/null; then
-        pass "relative project path stored as its absolute file URL before the window"
-    else
-        fail "settings when the window appeared: $(cat "$work/seen.conf" 2>/dev/null || echo none)"
-    fi
+    stored_project "$WORK/projects/First/Sample.fabproject" \
+        && pass "relative project path stored as its absolute file URL before the window" || fail "$(seen_settings)"
 else
     fail "no window appeared (relative project path)"
 fi
 
 # An absolute path replaces the remembered project.
-if run_editor "$work/elsewhere" "$work/projects/Second/Game.fabproject" "ignored-extra-argument"; then
-    if grep -qx "projectFileUrl=file://$work/projects/Second/Game.fabproject" "$work/seen.conf" 2>/dev/null; then
-        pass "a project named at launch replaces the remembered one"
-    else
-        fail "settings when the window appeared: $(cat "$work/seen.conf" 2>/dev/null || echo none)"
-    fi
+if run_editor "$WORK/elsewhere" "$WORK/projects/Second/Sample.fabproject" "ignored-extra-argument"; then
+    stored_project "$WORK/projects/Second/Sample.fabproject" \
+        && pass "a project named at launch replaces the remembered one" || fail "$(seen_settings)"
 else
     fail "no window appeared (absolute project path)"
 fi
@@ -117,62 +90,59 @@ fi
 # run_hostile LABEL FILE_NAME ARGS...: starts the editor, waits for the window and then for the
 # message naming FILE_NAME; the editor must still be running when the message is out.
 run_hostile() {
-    local label="$1" file="$2"; shift 2
-    (cd "$work/elsewhere" && exec "$bin/vignetta" "$@") >"$work/hostile.log" 2>&1 &
-    local pid=$! reported=""
+    local label="$1" file="$2" reported=""; shift 2
+    : >"$EDITOR_LOG"
+    start_editor --in "$WORK/elsewhere" "$@"
     for _ in $(seq 1 600); do
-        kill -0 "$pid" 2>/dev/null || break
-        if grep -q "Unable to load file $file\." "$work/hostile.log"; then reported=yes; break; fi
+        kill -0 "$PID" 2>/dev/null || break
+        if grep -q "Unable to load file $file\." "$EDITOR_LOG"; then reported=yes; break; fi
         sleep 0.1
     done
     # Long enough for the start-up's own work and for the settings to be written.
     sleep 2
-    if ! kill -0 "$pid" 2>/dev/null; then
+    if ! kill -0 "$PID" 2>/dev/null; then
         local status=0
-        wait "$pid" || status=$?
-        fail "$label: the editor ended (status $status)"; tail -5 "$work/hostile.log"
+        wait "$PID" || status=$?
+        forget_editor "$PID"
+        fail "$label: the editor ended (status $status)"; tail -5 "$EDITOR_LOG"
     elif [[ -z "$reported" ]]; then
-        fail "$label: no 'Unable to load file $file.' (the editor hangs?)"; tail -5 "$work/hostile.log"
+        fail "$label: no 'Unable to load file $file.' (the editor hangs?)"; tail -5 "$EDITOR_LOG"
     else
         pass "$label"
     fi
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
+    stop_editor
 }
 
-sample="$src/sample/SampleProject"
-if [[ -d "$sample" ]]; then
+if [[ -d "$SAMPLE" ]]; then
     # Arrays nested 100000 deep in a data file.
-    cp -r "$sample" "$work/projects/Deep"
-    python3 -c 'import sys; sys.stdout.write("[" * 100000 + "]" * 100000)' \
-        >"$work/projects/Deep/data/Actors.json"
+    cp -r "$SAMPLE" "$WORK/projects/Deep"
+    $PY -c 'import sys; sys.stdout.write("[" * 100000 + "]" * 100000)' \
+        >"$WORK/projects/Deep/data/Actors.json"
     run_hostile "a data file nested 100000 deep is reported" "Actors.json" \
-        "$work/projects/Deep/Sample.fabproject"
+        "$WORK/projects/Deep/Sample.fabproject"
     # The next start reopens whatever is remembered: it must start as well.
-    (cd "$work/elsewhere" && exec "$bin/vignetta") >"$work/next.log" 2>&1 &
-    next=$!
+    : >"$EDITOR_LOG"
+    start_editor --in "$WORK/elsewhere"
     sleep 8
-    if kill -0 "$next" 2>/dev/null && [[ -n "$(main_window)" ]]; then
+    if kill -0 "$PID" 2>/dev/null && [[ -n "$(main_window)" ]]; then
         pass "the start after a failed project starts"
     else
-        fail "the start after a failed project did not stay up"; tail -5 "$work/next.log"
+        fail "the start after a failed project did not stay up"; tail -5 "$EDITOR_LOG"
     fi
-    kill "$next" 2>/dev/null || true
-    wait "$next" 2>/dev/null || true
+    stop_editor
 
     # A data file that is a pipe nobody writes to, and a plugin list linked to /dev/zero.
-    cp -r "$sample" "$work/projects/Pipe"
-    rm "$work/projects/Pipe/data/Classes.json"
-    mkfifo "$work/projects/Pipe/data/Classes.json"
+    cp -r "$SAMPLE" "$WORK/projects/Pipe"
+    rm "$WORK/projects/Pipe/data/Classes.json"
+    mkfifo "$WORK/projects/Pipe/data/Classes.json"
     run_hostile "a data file that is a pipe is reported" "Classes.json" \
-        "$work/projects/Pipe/Sample.fabproject"
-    cp -r "$sample" "$work/projects/Zero"
-    ln -sf /dev/zero "$work/projects/Zero/js/plugins.js"
+        "$WORK/projects/Pipe/Sample.fabproject"
+    cp -r "$SAMPLE" "$WORK/projects/Zero"
+    ln -sf /dev/zero "$WORK/projects/Zero/js/plugins.js"
     run_hostile "a plugin list linked to /dev/zero is reported" "plugins.js" \
-        "$work/projects/Zero/Sample.fabproject"
+        "$WORK/projects/Zero/Sample.fabproject"
 else
-    fail "no sample project at $sample"
+    fail "no sample project at $SAMPLE"
 fi
 
-echo "$passes passed, $failures failed"
-[[ "$failures" -eq 0 ]]
+e2e_finish

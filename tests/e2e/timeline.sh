@@ -7,111 +7,19 @@
 # Then a second editor pastes the blocks the first one copied.
 # Arguments: the bin directory and the source directory.
 set -u
-BIN=$(cd "$1" && pwd)
-SRC=$(cd "$2" && pwd)
+source "$(dirname "$0")/lib.sh"
+e2e_begin "$@"
 
-if [ -z "${VIGNETTA_E2E_INNER:-}" ]; then
-    export VIGNETTA_E2E_INNER=1
-    exec xvfb-run -a -s "-screen 0 1600x1000x24 -dpi 96" bash "$0" "$BIN" "$SRC"
-fi
-
-export QT_QPA_PLATFORM=xcb
-export QTWEBENGINE_DISABLE_SANDBOX=1
-WORK=$(mktemp -d)
-PIDS=()
-cleanup() {
-    for p in "${PIDS[@]}"; do kill "$p" 2>/dev/null; done
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-PASSED=0
-FAILED=0
-pass() { echo "PASS: $1"; PASSED=$((PASSED + 1)); }
-fail() { echo "FAIL: $1"; FAILED=$((FAILED + 1)); }
-PY=/usr/bin/python3
-
-cp -r "$SRC/sample/SampleProject" "$WORK/Sample"
+cp -r "$SAMPLE" "$WORK/Sample"
 PROJECT="$WORK/Sample/Sample.fabproject"
-DEMO="$SRC/sample/SampleProject/scenes/demo.json"
-TITLE="Meadow Morning - Vignetta"
+DEMO="$SAMPLE/scenes/demo.json"
 
-# Starts an editor with its own settings (window at 0,0, 1600 x 1000); prints its pid.
-start_editor() {
-    local name=$1 conf="$WORK/$1/config/VignettaWorks"
-    mkdir -p "$conf" "$WORK/$name/data"
-    printf '[General]\nwindowX=0\nwindowY=0\nwindowWidth=1600\nwindowHeight=1000\n' >"$conf/Vignetta.conf"
-    XDG_CONFIG_HOME="$WORK/$name/config" XDG_DATA_HOME="$WORK/$name/data" \
-        "$BIN/vignetta" "$PROJECT" >"$WORK/$name.log" 2>&1 &
-    echo $!
-}
-
-wait_window() {
-    local deadline=$((SECONDS + $2)) id
-    while [ $SECONDS -lt $deadline ]; do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1)
-        if [ -n "$id" ]; then echo "$id"; return 0; fi
-        sleep 0.3
-    done
-    return 1
-}
-wait_gone() {
-    local deadline=$((SECONDS + $2))
-    while [ $SECONDS -lt $deadline ]; do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.3
-    done
-    return 1
-}
-keys_to() {
-    local win=$1; shift
-    xdotool windowfocus --sync "$win" 2>/dev/null || xdotool windowfocus "$win"
-    sleep 0.3
-    xdotool key --clearmodifiers "$@"
-}
-dismiss_box() {
-    local box
-    box=$(wait_window "Vignetta" 10) || return 1
-    keys_to "$box" Return
-    wait_gone "Vignetta" 5
-}
-# Sends the keys $3 to the window $2 and types the path $4 into the file dialog titled $1 that
-# they open (asking twice when a busy machine dropped the first request).
-file_dialog() {
-    local dialog
-    keys_to "$2" "$3"
-    dialog=$(wait_window "$1" 15) || { keys_to "$2" "$3"; dialog=$(wait_window "$1" 15); } || return 1
-    sleep 0.3
-    keys_to "$dialog" ctrl+a
-    xdotool type --delay 5 "$4"
-    xdotool key Return
-    wait_gone "$1" 10
-}
-# The top of the ruler band: the first row whose left pixel has the ruler's colour.
-ruler_top() {
-    import -window root "$WORK/screen.png"
-    $PY - "$WORK/screen.png" <<'EOF'
-import sys
-from PIL import Image
-im = Image.open(sys.argv[1]).convert("RGB")
-for y in range(im.height):
-    if im.getpixel((3, y)) == (0x22, 0x44, 0x88):
-        print(y)
-        break
-EOF
-}
-# Presses at ($1,$2), moves to ($3,$4) in small steps and releases.
-drag_mouse() {
-    xdotool mousemove "$1" "$2" mousedown 1
-    sleep 0.1
-    local i
-    for i in 1 2 3 4 5 6 7 8; do
-        xdotool mousemove $(($1 + ($3 - $1) * i / 8)) $(($2 + ($4 - $2) * i / 8))
-        sleep 0.05
-    done
-    sleep 0.2
-    xdotool mouseup 1
-    sleep 0.5
+# Starts an editor with settings of its own, named $1 (window at 0,0, 1600 x 1000); its pid
+# goes to PID.
+start_named_editor() {
+    place_window "$WORK/$1/config"
+    mkdir -p "$WORK/$1/data"
+    XDG_CONFIG_HOME="$WORK/$1/config" XDG_DATA_HOME="$WORK/$1/data" start_editor "$PROJECT"
 }
 # Blocks of a scene file without their ids, in a stable order: what placement decides.
 layout() {
@@ -125,12 +33,10 @@ EOF
 }
 
 # --- 1. Import, insert, drag, select, copy, paste, undo, redo ------------------------------
-A=$(start_editor first)
-PIDS+=("$A")
-MAIN=$(wait_window "$TITLE" 60) || { fail "the editor did not open the project"; cat "$WORK/first.log"; exit 1; }
+start_named_editor first
+MAIN=$(wait_window "$MAIN_TITLE" 60) || { fail "the editor did not open the project"; cat "$EDITOR_LOG"; exit 1; }
 sleep 1
-file_dialog "Choose Event JSON File" "$MAIN" ctrl+o "$DEMO" && dismiss_box && pass "demo scene imported" \
-    || fail "the demo scene was not imported"
+import_event "$DEMO" && pass "demo scene imported" || fail "the demo scene was not imported"
 sleep 0.5
 
 TOP=$(ruler_top)
@@ -149,8 +55,8 @@ xdotool keydown shift mousemove 700 "$(( $(LANE 3) - 20 ))" click 1 keyup shift
 sleep 0.4
 keys_to "$MAIN" ctrl+c
 sleep 0.5
-if xclip -selection clipboard -t TARGETS -o 2>/dev/null | grep -qx "application/vignetta-timeline"; then
-    COPIED=$(xclip -selection clipboard -t application/vignetta-timeline -o 2>/dev/null)
+if clipboard TARGETS | grep -qx "application/vignetta-timeline"; then
+    COPIED=$(clipboard application/vignetta-timeline)
     COUNT=$(echo "$COPIED" | $PY -c 'import json,sys; print(len(json.load(sys.stdin)))')
     if [ "$COUNT" = "2" ]; then pass "Shift-click selected two blocks and Copy put them on the clipboard"
     else fail "the clipboard holds $COUNT blocks, expected 2"; fi
@@ -170,9 +76,9 @@ keys_to "$MAIN" ctrl+shift+z
 sleep 0.5
 
 EXPORT="$WORK/export.json"
-file_dialog "Export Event" "$MAIN" ctrl+s "$EXPORT" && dismiss_box
+export_event "$EXPORT"
 if [ ! -s "$EXPORT" ]; then
-    fail "Export Event wrote nothing"; cat "$WORK/first.log"
+    fail "Export Event wrote nothing"; cat "$EDITOR_LOG"
 else
     # The state after the drag: the picture inserted at frame 0 on lane 1 (pushing lane 1's
     # block later), then moved to frame 10 of lane 2, where it goes past the block running
@@ -205,12 +111,8 @@ EOF
         || fail "the dragged picture is at lane/frame $PIC_START"
 fi
 
-keys_to "$MAIN" ctrl+shift+c
-sleep 1
-dismiss_box >/dev/null 2>&1
-xclip -selection clipboard -t application/fable-EventCommand -o >"$WORK/events.json" 2>/dev/null
-"$BIN/vignetta-cli" convert "$EXPORT" >"$WORK/events_expected.json"
-if [ -s "$WORK/events.json" ] && cmp -s <(head -c -1 "$WORK/events_expected.json") "$WORK/events.json"; then
+copy_as_event "$WORK/events.json"
+if same_as_conversion "$WORK/events.json" "$EXPORT"; then
     pass "Copy As Event equals vignetta-cli convert of the export"
 else
     fail "Copy As Event differs from vignetta-cli convert"
@@ -222,12 +124,11 @@ xdotool mousemove 700 "$(( $(LANE 3) - 20 ))" click 1
 sleep 0.3
 keys_to "$MAIN" ctrl+c
 sleep 0.5
-B=$(start_editor second)
-PIDS+=("$B")
+start_named_editor second
 sleep 2
 SECOND=""
 for _ in $(seq 1 100); do
-    for id in $(xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null); do
+    for id in $(xdotool search --onlyvisible --name "^$MAIN_TITLE\$" 2>/dev/null); do
         [ "$id" != "$MAIN" ] && SECOND=$id
     done
     [ -n "$SECOND" ] && break
@@ -237,12 +138,12 @@ if [ -z "$SECOND" ]; then
     fail "the second editor did not open"
 else
     sleep 1
-    xdotool windowfocus --sync "$SECOND" 2>/dev/null
+    focus "$SECOND"
     xdotool mousemove 800 "$(LANE 1)" click 1
     sleep 0.3
     keys_to "$SECOND" ctrl+v
     sleep 1
-    file_dialog "Export Event" "$SECOND" ctrl+s "$WORK/second.json" && dismiss_box
+    export_event "$WORK/second.json" "$SECOND"
     if [ -s "$WORK/second.json" ] && $PY - "$WORK/second.json" <<'EOF'
 import json, sys
 blocks = json.load(open(sys.argv[1]))
@@ -257,11 +158,10 @@ EOF
     fi
 fi
 
-if grep -q "TypeError\|ReferenceError\|Cannot assign" "$WORK/first.log" "$WORK/second.log"; then
-    fail "script errors in the log"; grep "TypeError\|ReferenceError\|Cannot assign" "$WORK"/*.log | head
+if grep -q "TypeError\|ReferenceError\|Cannot assign" "$EDITOR_LOG"; then
+    fail "script errors in the log"; grep "TypeError\|ReferenceError\|Cannot assign" "$EDITOR_LOG" | head
 else
     pass "no script errors"
 fi
 
-echo "$PASSED passed, $FAILED failed"
-[ "$FAILED" -eq 0 ]
+e2e_finish
