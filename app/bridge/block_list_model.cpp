@@ -12,53 +12,34 @@ namespace vignetta::bridge {
 
 using scene::Block;
 
-namespace {
 
-// The roles whose values differ between two versions of a block.
-QVector<int> changedRoles(const Block &before, const Block &after)
+QVector<int> BlockListModel::changedRoles(const Block &before, const Block &after)
 {
     const scene::BlockChange change = scene::blockChange(before, after);
     QVector<int> roles;
     if (change.lane)
-        roles << BlockListModel::LaneIdRole;
+        roles << LaneIdRole;
     if (change.start)
-        roles << BlockListModel::BlockStartRole;
+        roles << BlockStartRole;
     if (change.delay)
-        roles << BlockListModel::BlockDelayRole;
+        roles << BlockDelayRole;
     if (change.start || change.delay)
-        roles << BlockListModel::BlockEndRole;
+        roles << BlockEndRole;
     if (change.mode)
-        roles << BlockListModel::BlockModeRole << BlockListModel::ResizableRole
-              << BlockListModel::MinDelayRole << BlockListModel::MaxDelayRole;
+        roles << BlockModeRole << ResizableRole << MinDelayRole << MaxDelayRole;
     if (change.imageName)
-        roles << BlockListModel::ImageNameRole;
+        roles << ImageNameRole;
     if (change.messageText)
-        roles << BlockListModel::MessageTextRole;
+        roles << MessageTextRole;
     if (change.comment)
-        roles << BlockListModel::CommentRole;
+        roles << CommentRole;
     if (change.eventData)
-        roles << BlockListModel::EventDataRole;
+        roles << EventDataRole;
     return roles;
 }
 
-} // namespace
-
-BlockListModel::BlockListModel(int laneId, QObject *parent)
-    : QAbstractListModel(parent), laneId_(laneId)
+QVariant BlockListModel::roleValue(const Block &b, int role)
 {
-}
-
-int BlockListModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : count();
-}
-
-QVariant BlockListModel::data(const QModelIndex &index, int role) const
-{
-    if (!index.isValid() || index.row() < 0 || index.row() >= count())
-        return {};
-    const Block &b = blocks_[static_cast<std::size_t>(index.row())];
-    const auto &v = b.view();
     switch (role) {
     case BlockIdRole:
         return b.blockId;
@@ -79,23 +60,46 @@ QVariant BlockListModel::data(const QModelIndex &index, int role) const
     case MaxDelayRole:
         return scene::resizeBounds(b.mode()).max;
     case ImageNameRole:
-        return QString::fromStdString(v.imageName);
+        return QString::fromStdString(b.view().imageName);
     case MessageTextRole:
-        return QString::fromStdString(v.messageText);
+        return QString::fromStdString(b.view().messageText);
     case CommentRole:
-        return QString::fromStdString(v.comment);
-    case EventDataRole:
-        // A JavaScript object keeps the fields in the block's own order; a variant map would
-        // sort them. Without an engine (C++ readers) the map is all there is.
-        if (QJSEngine *engine = qjsEngine(this))
-            return QVariant::fromValue(toJSValue(*engine, b.eventData()));
-        return toVariant(b.eventData());
+        return QString::fromStdString(b.view().comment);
     default:
         return {};
     }
 }
 
+BlockListModel::BlockListModel(int laneId, QObject *parent)
+    : QAbstractListModel(parent), laneId_(laneId)
+{
+}
+
+int BlockListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+QVariant BlockListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() < 0 || index.row() >= count())
+        return {};
+    const Block &b = blocks_[static_cast<std::size_t>(index.row())];
+    if (role != EventDataRole)
+        return roleValue(b, role);
+    // A JavaScript object keeps the fields in the block's own order; a variant map would sort
+    // them. Without an engine (C++ readers) the map is all there is.
+    if (QJSEngine *engine = qjsEngine(this))
+        return QVariant::fromValue(toJSValue(*engine, b.eventData()));
+    return toVariant(b.eventData());
+}
+
 QHash<int, QByteArray> BlockListModel::roleNames() const
+{
+    return blockRoleNames();
+}
+
+QHash<int, QByteArray> BlockListModel::blockRoleNames()
 {
     return {
         {BlockIdRole, "blockId"},         {LaneIdRole, "laneId"},

@@ -46,6 +46,14 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
 
+    // A block's value under a role, for every role but EventDataRole (which needs the model's
+    // script engine); the other block models show blocks through this too.
+    static QVariant roleValue(const scene::Block &block, int role);
+    // The roles whose values differ between two versions of a block.
+    static QVector<int> changedRoles(const scene::Block &before, const scene::Block &after);
+    // The names of the roles, as QML delegates read them.
+    static QHash<int, QByteArray> blockRoleNames();
+
     // Row of the block with that id, or -1.
     Q_INVOKABLE int rowOf(int blockId) const;
     // Id of the block in that row, or 0.

@@ -1,30 +1,28 @@
 #include "timeline/visible_blocks_model.h"
 
+#include <algorithm>
+
+#include "bridge/block_list_model.h"
 #include "bridge/timeline_data_manager.h"
-#include "scene/block_change.h"
 
 namespace vignetta::timeline {
 
 namespace {
 
-// The roles whose values differ between two versions of a block.
+using bridge::BlockListModel;
+
+// The lane model's roles this model leaves out: blocks of lanes 1 and up carry no comment, and
+// the event data would copy every field of every visible block.
+bool shown(int role)
+{
+    return role != BlockListModel::CommentRole && role != BlockListModel::EventDataRole;
+}
+
 QVector<int> changedRoles(const scene::Block &before, const scene::Block &after)
 {
-    const scene::BlockChange change = scene::blockChange(before, after);
-    QVector<int> roles;
-    if (change.lane)
-        roles << VisibleBlocksModel::LaneIdRole;
-    if (change.start)
-        roles << VisibleBlocksModel::BlockStartRole;
-    if (change.delay)
-        roles << VisibleBlocksModel::BlockDelayRole;
-    if (change.mode)
-        roles << VisibleBlocksModel::BlockModeRole << VisibleBlocksModel::ResizableRole
-              << VisibleBlocksModel::MinDelayRole << VisibleBlocksModel::MaxDelayRole;
-    if (change.imageName)
-        roles << VisibleBlocksModel::ImageNameRole;
-    if (change.messageText)
-        roles << VisibleBlocksModel::MessageTextRole;
+    QVector<int> roles = BlockListModel::changedRoles(before, after);
+    roles.erase(std::remove_if(roles.begin(), roles.end(), [](int r) { return !shown(r); }),
+                roles.end());
     return roles;
 }
 
@@ -85,39 +83,15 @@ QVariant VisibleBlocksModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() < 0 || index.row() >= count())
         return {};
     const scene::Block &b = rows_[static_cast<std::size_t>(index.row())];
-    switch (role) {
-    case BlockIdRole:
-        return b.blockId;
-    case LaneIdRole:
-        return b.laneId;
-    case BlockStartRole:
-        return b.start();
-    case BlockDelayRole:
-        return b.delay();
-    case BlockModeRole:
-        return b.mode();
-    case ResizableRole:
-        return scene::isResizable(b.mode());
-    case MinDelayRole:
-        return scene::resizeBounds(b.mode()).min;
-    case MaxDelayRole:
-        return scene::resizeBounds(b.mode()).max;
-    case ImageNameRole:
-        return QString::fromStdString(b.view().imageName);
-    case MessageTextRole:
-        return QString::fromStdString(b.view().messageText);
-    default:
-        return {};
-    }
+    return shown(role) ? BlockListModel::roleValue(b, role) : QVariant();
 }
 
 QHash<int, QByteArray> VisibleBlocksModel::roleNames() const
 {
-    return {{BlockIdRole, "blockId"},       {LaneIdRole, "laneId"},
-            {BlockStartRole, "blockStart"}, {BlockDelayRole, "blockDelay"},
-            {BlockModeRole, "blockMode"},   {ResizableRole, "resizable"},
-            {MinDelayRole, "minDelay"},     {MaxDelayRole, "maxDelay"},
-            {ImageNameRole, "imageName"},   {MessageTextRole, "messageText"}};
+    QHash<int, QByteArray> names = BlockListModel::blockRoleNames();
+    names.remove(BlockListModel::CommentRole);
+    names.remove(BlockListModel::EventDataRole);
+    return names;
 }
 
 int VisibleBlocksModel::rowOf(int blockId) const

@@ -19,7 +19,8 @@ namespace vignetta::timeline {
 // part. Rows are keyed by blockId and follow the document with the smallest set of row signals:
 // a block that moves to another lane or elsewhere within the window keeps its row (and so its
 // item); blocks that leave or enter the window are row removals and insertions. Row order is not
-// the document's order.
+// the document's order. Blocks show under the roles of the lane model (BlockListModel) but
+// for the marker comment and the event data.
 class VisibleBlocksModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -34,20 +35,6 @@ class VisibleBlocksModel : public QAbstractListModel
     Q_PROPERTY(int count READ count NOTIFY countChanged)
 
 public:
-    enum Role {
-        BlockIdRole = Qt::UserRole + 1, // "blockId": int
-        LaneIdRole,                     // "laneId": int, the lane that holds the block
-        BlockStartRole,                 // "blockStart": int, first frame
-        BlockDelayRole,                 // "blockDelay": int, length in frames
-        BlockModeRole,                  // "blockMode": int, the kind
-        ResizableRole,                  // "resizable": bool, the kind's length may be dragged
-        MinDelayRole,                   // "minDelay": int, shortest length a resize may give
-        MaxDelayRole,                   // "maxDelay": int, longest length a resize may give
-        ImageNameRole,                  // "imageName": string, picture of a picture block
-        MessageTextRole,                // "messageText": string, text of a message or scroll
-    };
-    Q_ENUM(Role)
-
     explicit VisibleBlocksModel(QObject *parent = nullptr);
 
     bridge::TimelineDataManager *dataManager() const { return manager_; }

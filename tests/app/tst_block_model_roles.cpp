@@ -158,15 +158,17 @@ private slots:
         QVERIFY(drop(a, 300, 2));
         QCOMPARE(m.rowOf(a), row);
         QCOMPARE(rolesOf(spy, row),
-                 sorted({VisibleBlocksModel::LaneIdRole, VisibleBlocksModel::BlockStartRole}));
+                 sorted({bridge::BlockListModel::LaneIdRole, bridge::BlockListModel::BlockStartRole,
+                         bridge::BlockListModel::BlockEndRole}));
 
         spy.clear();
         QVERIFY(drop(a, 300, 2, 20));
-        QCOMPARE(rolesOf(spy, row), QVector<int>{VisibleBlocksModel::BlockDelayRole});
+        QCOMPARE(rolesOf(spy, row), sorted({bridge::BlockListModel::BlockDelayRole,
+                                            bridge::BlockListModel::BlockEndRole}));
 
         spy.clear();
         QVERIFY(manager->setBlockField(a, QStringLiteral("imageName"), QJSValue("Bird")));
-        QCOMPARE(rolesOf(spy, row), QVector<int>{VisibleBlocksModel::ImageNameRole});
+        QCOMPARE(rolesOf(spy, row), QVector<int>{bridge::BlockListModel::ImageNameRole});
 
         // The opacity is not one of this model's roles: nothing to refresh.
         spy.clear();

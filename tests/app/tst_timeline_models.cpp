@@ -6,6 +6,7 @@
 
 #include "qml_registration.h"
 #include "scene/builders.h"
+#include "bridge/block_list_model.h"
 #include "timeline/block_window_model.h"
 #include "timeline/ghost_model.h"
 #include "timeline/visible_blocks_model.h"
@@ -35,7 +36,7 @@ class TimelineModelsTest : public QObject, BridgeFixture
     {
         QList<int> ids;
         for (int r = 0; r < m.rowCount(); ++r)
-            ids.append(m.data(m.index(r), VisibleBlocksModel::BlockIdRole).toInt());
+            ids.append(m.data(m.index(r), bridge::BlockListModel::BlockIdRole).toInt());
         std::sort(ids.begin(), ids.end());
         return ids;
     }
@@ -72,8 +73,8 @@ private slots:
         QCOMPARE(removed.count(), 0);
         QCOMPARE(m.rowOf(a), rowOfA);
         QVERIFY(changed.count() >= 1);
-        QCOMPARE(m.data(m.index(rowOfA), VisibleBlocksModel::LaneIdRole).toInt(), 2);
-        QCOMPARE(m.data(m.index(rowOfA), VisibleBlocksModel::BlockStartRole).toInt(), 300);
+        QCOMPARE(m.data(m.index(rowOfA), bridge::BlockListModel::LaneIdRole).toInt(), 2);
+        QCOMPARE(m.data(m.index(rowOfA), bridge::BlockListModel::BlockStartRole).toInt(), 300);
 
         // Scrolling the window brings blocks in and takes others out; deletion and undo follow.
         m.setFirstFrame(250);
