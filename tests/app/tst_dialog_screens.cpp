@@ -1,3 +1,4 @@
+#include "screen_test_util.h"
 #include "qml_registration.h"
 
 #include <QDir>
@@ -28,7 +29,6 @@ private slots:
     void themedDialogs();
 
 private:
-    QImage grab(QQuickItem *item);
     QObject *open(const char *name);
     static QQuickItem *itemWithText(QQuickItem *root, const QString &text);
     static QRgb commonest(const QImage &image);
@@ -42,10 +42,7 @@ private:
 
 void TestDialogScreens::initTestCase()
 {
-    QCoreApplication::setOrganizationName("VignettaTests");
-    QCoreApplication::setApplicationName("DialogScreens");
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
+    screen_test::isolateSettings("DialogScreens", settings_.path());
     vignetta::app::registerQmlTypes();
     outDir_ = QStringLiteral(VIGNETTA_BIN_DIR "/../screens");
     QDir().mkpath(outDir_);
@@ -77,17 +74,6 @@ void TestDialogScreens::cleanupTestCase()
 {
     delete root_;
     delete engine_;
-}
-
-QImage TestDialogScreens::grab(QQuickItem *item)
-{
-    QSharedPointer<QQuickItemGrabResult> result = item->grabToImage();
-    if (!result)
-        return QImage();
-    QSignalSpy ready(result.data(), &QQuickItemGrabResult::ready);
-    if (!ready.wait(5000))
-        return QImage();
-    return result->image().convertToFormat(QImage::Format_RGB32);
 }
 
 QQuickItem *TestDialogScreens::itemWithText(QQuickItem *root, const QString &text)
@@ -184,7 +170,7 @@ void TestDialogScreens::themedDialogs()
     QVERIFY(options);
     auto *box = options->property("contentItem").value<QQuickItem *>();
     QVERIFY(box);
-    const QImage dialogImage = grab(box);
+    const QImage dialogImage = screen_test::grab(box);
     QVERIFY(!dialogImage.isNull());
     dialogImage.save(outDir_ + "/options_" + theme + ".png");
     // The dialog box's gradient starts with the theme's first window colour.
@@ -192,7 +178,7 @@ void TestDialogScreens::themedDialogs()
     // The preview's checkerboard: the top-left square dark (0.862 grey), the next one light.
     auto *board = box->findChild<QQuickItem *>("previewBoard");
     QVERIFY(board);
-    const QImage boardImage = grab(board);
+    const QImage boardImage = screen_test::grab(board);
     QCOMPARE(QColor(boardImage.pixel(0, 0)).name(), QString("#dcdcdc"));
     QCOMPARE(QColor(boardImage.pixel(15, 15)).name(), QString("#dcdcdc"));
     QCOMPARE(QColor(boardImage.pixel(16, 0)).name(), QString("#ffffff"));
@@ -218,7 +204,7 @@ void TestDialogScreens::themedDialogs()
     QVERIFY(list);
     QVERIFY(QTest::qWaitFor(
         [&] { return list->window() && list->window()->isVisible() && list->height() > 20; }));
-    QImage listImage = grab(list);
+    QImage listImage = screen_test::grab(list);
     QMetaObject::invokeMethod(popup, "toggleShow");
     QVERIFY(!listImage.isNull());
     listImage.save(outDir_ + "/theme_list_" + theme + ".png");
@@ -233,7 +219,7 @@ void TestDialogScreens::themedDialogs()
     QVERIFY(message);
     auto *content = message->property("contentItem").value<QQuickItem *>();
     QVERIFY(content);
-    const QImage messageImage = grab(content);
+    const QImage messageImage = screen_test::grab(content);
     messageImage.save(outDir_ + "/message_" + theme + ".png");
     QCOMPARE(QColor(messageImage.pixel(2, 2)).name(), normalBack1.name());
     QVERIFY(content->width() >= 200);

@@ -1,6 +1,7 @@
 // The image clip controls: which rectangle of a sheet a clip shows, where a project clip
 // finds its file, and how the image well answers the keyboard.
 
+#include "screen_test_util.h"
 #include "qml_registration.h"
 
 #include <QKeyEvent>
@@ -27,7 +28,6 @@ private slots:
     void disabledWellShowsNoImage();
 
 private:
-    QImage grab(QQuickItem *item);
     QQuickItem *child(const char *name);
 
     QTemporaryDir settings_;
@@ -37,10 +37,7 @@ private:
 
 void ImageControlsTest::initTestCase()
 {
-    QCoreApplication::setOrganizationName("VignettaTests");
-    QCoreApplication::setApplicationName("ImageControls");
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
+    screen_test::isolateSettings("ImageControls", settings_.path());
     vignetta::app::registerQmlTypes();
     engine_ = new QQmlEngine;
     QQmlComponent component(engine_);
@@ -87,17 +84,6 @@ QQuickItem *ImageControlsTest::child(const char *name)
     return window_->findChild<QQuickItem *>(name);
 }
 
-QImage ImageControlsTest::grab(QQuickItem *item)
-{
-    QSharedPointer<QQuickItemGrabResult> result = item->grabToImage();
-    if (!result)
-        return QImage();
-    QSignalSpy ready(result.data(), &QQuickItemGrabResult::ready);
-    if (!ready.wait(5000))
-        return QImage();
-    return result->image().convertToFormat(QImage::Format_ARGB32);
-}
-
 // The face sheet's cell i is one colour: red 20 + 20 i, green 100, blue 200 - 20 i.
 static QColor cellColour(int i)
 {
@@ -111,7 +97,7 @@ void ImageControlsTest::clipShowsOneCellOfTheSheet()
     QTRY_COMPARE(clip->property("sourceSize").toSize(), QSize(576, 288));
     QCOMPARE(clip->property("clipRect").toRectF(), QRectF(144, 144, 144, 144));
     QCOMPARE(clip->size(), QSizeF(144, 144));
-    const QImage image = grab(clip);
+    const QImage image = screen_test::grab(clip, QImage::Format_ARGB32);
     QCOMPARE(image.size(), QSize(144, 144));
     // Cell (1, 1) is cell 5 everywhere, edges included: nothing of its neighbours shows.
     for (const QPoint p : {QPoint(0, 0), QPoint(143, 0), QPoint(0, 143), QPoint(143, 143),
@@ -126,7 +112,7 @@ void ImageControlsTest::projectClipEncodesItsName()
     const QString source = clip->property("source").toUrl().toString(QUrl::FullyEncoded);
     QVERIFY2(source.endsWith("/img/faces/Face%20Sheet.png"), qPrintable(source));
     QTRY_COMPARE(clip->size(), QSizeF(72, 72)); // a 144 cell at half size
-    const QImage image = grab(clip);
+    const QImage image = screen_test::grab(clip, QImage::Format_ARGB32);
     QCOMPARE(QColor(image.pixel(36, 36)).name(), cellColour(2).name());
 
     // No name, no file; a name that climbs out of the folder, no file either.
@@ -167,7 +153,7 @@ void ImageControlsTest::wellTriggersOnDoubleClickAndSpaceRelease()
     QCOMPARE(window_->property("triggered").toInt(), 2);
 
     // The well shows its cell (3, 1) at 2/3 scale, centred over the checkerboard.
-    const QImage image = grab(box);
+    const QImage image = screen_test::grab(box, QImage::Format_ARGB32);
     QCOMPARE(QColor(image.pixel(52, 52)).name(), cellColour(7).name());
 }
 
@@ -176,7 +162,7 @@ void ImageControlsTest::disabledWellShowsNoImage()
     QQuickItem *box = child("box");
     QVERIFY(box);
     box->setEnabled(false);
-    const QImage image = grab(box);
+    const QImage image = screen_test::grab(box, QImage::Format_ARGB32);
     // Frame fill in window2 of the default theme, no image at the centre.
     QCOMPARE(QColor(image.pixel(52, 52)).name(), QColor("#d0dbe8").name());
     box->setEnabled(true);

@@ -1,3 +1,4 @@
+#include "screen_test_util.h"
 #include "qml_registration.h"
 
 #include <QDir>
@@ -23,7 +24,6 @@ private slots:
     void editors();
 
 private:
-    QImage grab(QQuickItem *item);
     QQuickItem *openSelector(QObject *selector);
 
     QTemporaryDir settings_;
@@ -34,10 +34,7 @@ private:
 
 void TestPropertyScreens::initTestCase()
 {
-    QCoreApplication::setOrganizationName("VignettaTests");
-    QCoreApplication::setApplicationName("PropertyScreens");
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
+    screen_test::isolateSettings("PropertyScreens", settings_.path());
     vignetta::app::registerQmlTypes();
     outDir_ = QStringLiteral(VIGNETTA_BIN_DIR "/../screens");
     QDir().mkpath(outDir_);
@@ -56,17 +53,6 @@ void TestPropertyScreens::cleanupTestCase()
 {
     delete root_;
     delete engine_;
-}
-
-QImage TestPropertyScreens::grab(QQuickItem *item)
-{
-    QSharedPointer<QQuickItemGrabResult> result = item->grabToImage();
-    if (!result)
-        return QImage();
-    QSignalSpy ready(result.data(), &QQuickItemGrabResult::ready);
-    if (!ready.wait(5000))
-        return QImage();
-    return result->image().convertToFormat(QImage::Format_RGB32);
 }
 
 QQuickItem *TestPropertyScreens::openSelector(QObject *selector)
@@ -102,7 +88,7 @@ void TestPropertyScreens::editors()
     for (const QString &kind : kinds) {
         QMetaObject::invokeMethod(root_, "show", Q_ARG(QVariant, kind));
         QTest::qWait(20);
-        const QImage image = grab(panel);
+        const QImage image = screen_test::grab(panel);
         QVERIFY(!image.isNull());
         image.save(outDir_ + "/property_" + kind + "_" + theme + ".png");
     }
@@ -113,7 +99,7 @@ void TestPropertyScreens::editors()
     QVERIFY(startX);
     auto *spin = startX->findChild<QQuickItem *>("spinBox");
     QVERIFY(spin);
-    const QImage spinImage = grab(spin);
+    const QImage spinImage = screen_test::grab(spin);
     QCOMPARE(QColor(spinImage.pixel(4, spinImage.height() / 2)).name(), normalBack1.name());
 
     // Both selectors, opened from their editors.
@@ -122,7 +108,7 @@ void TestPropertyScreens::editors()
     QObject *imageSelector = imageBox->property("selector").value<QObject *>();
     QQuickItem *imageContent = openSelector(imageSelector);
     QVERIFY(imageContent);
-    grab(imageContent).save(outDir_ + "/selector_image_" + theme + ".png");
+    screen_test::grab(imageContent).save(outDir_ + "/selector_image_" + theme + ".png");
     QMetaObject::invokeMethod(imageSelector, "close");
 
     QMetaObject::invokeMethod(root_, "show", Q_ARG(QVariant, QString("message")));
@@ -131,7 +117,7 @@ void TestPropertyScreens::editors()
     QObject *faceSelector = face->property("selector").value<QObject *>();
     QQuickItem *faceContent = openSelector(faceSelector);
     QVERIFY(faceContent);
-    grab(faceContent).save(outDir_ + "/selector_face_" + theme + ".png");
+    screen_test::grab(faceContent).save(outDir_ + "/selector_face_" + theme + ".png");
     QMetaObject::invokeMethod(faceSelector, "close");
 
     QMetaObject::invokeMethod(root_, "show", Q_ARG(QVariant, QString("sound")));
@@ -140,7 +126,7 @@ void TestPropertyScreens::editors()
     QObject *audioSelector = audioBox->property("selector").value<QObject *>();
     QQuickItem *audioContent = openSelector(audioSelector);
     QVERIFY(audioContent);
-    const QImage audioImage = grab(audioContent);
+    const QImage audioImage = screen_test::grab(audioContent);
     audioImage.save(outDir_ + "/selector_audio_" + theme + ".png");
     QMetaObject::invokeMethod(audioSelector, "close");
 }
